@@ -1,0 +1,12 @@
+// The camera record and its distance limits.
+#include "app/camera.h"
+
+#include "app/game_state.h"
+
+cCamera gCamera;
+
+void ClampCameraDistance() {
+  if (gGameState.freeZoom) return;
+  if (gCamera.distance > gCamera.maxDistance) gCamera.distance = gCamera.maxDistance;
+  if (gCamera.distance < gCamera.minDistance) gCamera.distance = gCamera.minDistance;
+}

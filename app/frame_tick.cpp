@@ -1,0 +1,74 @@
+// Control-panel commands and the throttled tick of the frame function.
+#include "app/frame_tick.h"
+
+#include "app/camera.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "dialog/evolution.h"
+#include "script/hooks.h"
+#include "world/world.h"
+#include "world/world_tick.h"
+
+namespace {
+constexpr uint32_t kTickPeriodMs = 20;
+constexpr float kNestBuildingMs = 10000.0f;
+
+// Up to 5 degrees per tick at the window edge, falling to 0.2 at 24 pixels in.
+void ScrollAtWindowEdge(int windowWidth, int mouseX) {
+  if (mouseX < 25) gCamera.yawOffset -= (1.0f - mouseX * 0.04f) * 5.0f;
+  if (mouseX > windowWidth - 25) gCamera.yawOffset += ((mouseX - windowWidth) * 0.04f + 1.0f) * 5.0f;
+  if (gCamera.yawOffset < 0.0f) {
+    gCamera.yawOffset += 360.0f;
+  } else if (gCamera.yawOffset > 360.0f) {
+    gCamera.yawOffset -= 360.0f;
+  }
+}
+
+void AdvanceNestBuilding() {
+  if (!gGameState.nestBuilding) return;
+  const float elapsed = static_cast<float>(GameTime()) - gGameState.nestBuildStartMs;
+  const float remaining = kNestBuildingMs - elapsed;
+  RunMoveNestScript(gWorld->GetAvatar());
+  if (remaining < 0.0f) {
+    gGameState.nestBuilding = false;
+    nest_move_allowed = false;
+    gWorld->MoveAvatarNest();
+  }
+}
+}  // namespace
+
+void RefillMotives() {
+  cKeltoGameCritter* avatar = gWorld->GetAvatar();
+  avatar->energy = avatar->health = avatar->hunger = 100.0f;
+}
+
+void LevelUp() { OpenEvolutionDialog(); }
+
+void BuildNest() {
+  if (gGameState.nestBuilding || !nest_move_allowed) return;
+  gGameState.nestBuilding = true;
+  gGameState.nestBuildStartMs = static_cast<float>(GameTime());
+}
+
+void CancelNestBuildingIfMoving() {
+  if (gWorld->GetAvatar()->speed != 0.0f) gGameState.nestBuilding = false;
+}
+
+bool TickIfDue(int windowWidth, int mouseX) {
+  if (!gGameState.tickClockStarted) {
+    gGameState.tickClockStarted = true;
+    gGameState.lastTickMs = GameTime();
+    return false;
+  }
+  if (GameTime() - gGameState.lastTickMs <= kTickPeriodMs) return false;
+  RunTick(windowWidth, mouseX);
+  return true;
+}
+
+void RunTick(int windowWidth, int mouseX) {
+  ScrollAtWindowEdge(windowWidth, mouseX);
+  AdvanceNestBuilding();
+  if (gWorld->GetAvatar()->carried) RunCarryCarcassScript(gWorld->GetAvatar());
+  gGameState.lastTickMs = GameTime();
+  WorldTick();
+}

@@ -1,0 +1,29 @@
+// Game time = time source + (frozen - base), frozen while paused.
+#include "app/game_clock.h"
+
+#include "app/game_state.h"
+#include "platform/time_source.h"
+
+cGameState gGameState;
+
+void ResetGameState() { gGameState = cGameState{}; }
+
+void StartGameClock() {
+  gGameState.clockFrozenMs = 0;
+  gGameState.clockBaseMs = TimeGetTime();
+}
+
+uint32_t GameTime() {
+  if (gGameState.paused) return gGameState.clockFrozenMs;
+  return TimeGetTime() + (gGameState.clockFrozenMs - gGameState.clockBaseMs);
+}
+
+void PauseGame() {
+  if (!gGameState.paused) gGameState.clockFrozenMs += TimeGetTime() - gGameState.clockBaseMs;
+  gGameState.paused = 1;
+}
+
+void ResumeGame() {
+  gGameState.clockBaseMs = TimeGetTime();
+  gGameState.paused = 0;
+}

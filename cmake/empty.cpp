@@ -1,0 +1,1 @@
+// Placeholder so the GL layer links before its first drawing file exists.

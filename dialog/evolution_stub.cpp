@@ -1,0 +1,5 @@
+// Placeholder until the evolution dialog lands.
+#include "dialog/evolution.h"
+
+void OpenEvolutionDialog() {}
+void LoseLastAdvance() {}

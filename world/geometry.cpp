@@ -1,0 +1,71 @@
+// Wrapping-world geometry.
+#include "world/geometry.h"
+
+#include <cmath>
+
+#include "app/camera.h"
+#include "terrain/terrain_classes.h"
+#include "world/objects.h"
+#include "world/random.h"
+
+bool curved_horizon = false;
+
+namespace {
+float WrapOffset(float d) {
+  if (d < -256.0f) d += 512.0f;
+  if (d > 256.0f) d -= 512.0f;
+  return d;
+}
+
+float WrapCoordinate(float c) {
+  if (c < 0.0f) c += 512.0f;
+  if (c > 512.0f) c -= 512.0f;
+  return c;
+}
+}  // namespace
+
+cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point) {
+  cVector d = point - object.position;
+  d.x = WrapOffset(d.x);
+  d.y = WrapOffset(d.y);
+  d.z = WrapOffset(d.z);
+  return d;
+}
+
+cVector ViewOffset(const cVector& point, const cVector& centre) {
+  cVector d = point - centre;
+  d.x = WrapOffset(d.x);
+  d.y = WrapOffset(d.y);
+  d.z = WrapOffset(d.z);
+  if (gCamera.iso_cam && curved_horizon) d.y = 10.0f - 0.1953125f * std::sqrt(d.x * d.x + d.z * d.z);
+  return d;
+}
+
+cVector RandomWorldPosition() {
+  const float x = RandomScaled(512.0f);
+  const float z = RandomScaled(512.0f);
+  return cVector(x, 0.0f, z, 1.0f);
+}
+
+cVector WrapPoint(cVector v) {
+  v.x = WrapCoordinate(v.x);
+  v.z = WrapCoordinate(v.z);
+  return v;
+}
+
+cVector RotateAboutVertical(const cVector& v, float degrees) {
+  const float radians = degrees * 3.14159265f / 180.0f;
+  const float c = std::cos(radians), s = std::sin(radians);
+  return cVector(v.x * c - v.z * s, v.y, v.x * s + v.z * c, v.w);
+}
+
+cVector SpawnPointNear(const cVector& site) {
+  cVector p;
+  do {
+    p = site;
+    p.x = WrapCoordinate(p.x + RandomScaled(20.0f) - 10.0f);
+    p.y = WrapCoordinate(p.y + RandomScaled(20.0f) - 10.0f);
+    p.z = WrapCoordinate(p.z + RandomScaled(20.0f) - 10.0f);
+  } while (TerrainClassAt(p.x, p.y, p.z) != kTerrainLand);
+  return cVector(p.x, 0.0f, p.z, p.w);
+}

@@ -1,0 +1,26 @@
+// Geometry of the wrapping 512 x 512 world: differences are taken the short way round,
+// per axis, into +-256. Shared by the simulation and drawing.
+#pragma once
+
+#include "world/vector.h"
+
+class cKeltoGameObject;
+
+constexpr float kWorldSize = 512.0f;
+
+// The scene's F-key flag. With the follow view it makes ViewOffset sink distant points as on
+// a curved ground; it lives here because the simulation's distances go through ViewOffset too.
+extern bool curved_horizon;
+
+// point - object.position, x, y and z each wrapped once each way into [-256, 256].
+cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point);
+// point - centre wrapped the same way, with the curvature drop in the curved follow view.
+cVector ViewOffset(const cVector& point, const cVector& centre);
+// (u(512), 0, u(512), 1): x drawn first, then z.
+cVector RandomWorldPosition();
+// x and z brought into [0, 512]: +512 below 0, -512 above 512 (512 itself stays).
+cVector WrapPoint(cVector v);
+// Rotation about the vertical axis by `degrees`; the ground heading atan2(x, z) decreases.
+cVector RotateAboutVertical(const cVector& v, float degrees);
+// A land point within 10 units per axis of `site` (wrapped), redrawn until it is land.
+cVector SpawnPointNear(const cVector& site);
