@@ -1,1 +1,0 @@
-// Placeholder so the GL layer links before its first drawing file exists.
