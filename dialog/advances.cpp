@@ -1,0 +1,54 @@
+// Applying advances to the avatar, the death penalty and the victory message.
+#include "dialog/advances.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "app/config.h"
+#include "dialog/evolution.h"
+#include "platform/message_box.h"
+#include "script/hooks.h"
+#include "world/world.h"
+
+std::vector<int> advance_history;
+
+namespace {
+void PrintAbilities(const cKeltoGameCritter& avatar) {
+  std::printf("Avatar Walk Speed: %f\n", avatar.walk_speed);
+  std::printf("Avatar Run Speed: %f\n", avatar.run_speed);
+  std::printf("Avatar Attack : %f\n", avatar.attack);
+  std::printf("Avatar Defend: %f\n", avatar.defend);
+  std::printf("Avatar Stealth: %f\n", avatar.stealth);
+  std::printf("Avatar Climb: %f\n", avatar.climb);
+  std::printf("Avatar Swim: %f\n", avatar.swim);
+  std::printf("----------------------\n");
+  // The lines must be out before a victory box blocks the game.
+  std::fflush(stdout);
+}
+}  // namespace
+
+void ApplyAdvances() {
+  RunEvolutionPointsScript();
+  const cKeltoGameCritter& avatar = *gWorld->GetAvatar();
+  PrintAbilities(avatar);
+  if (avatar.advance_counts[kWinGameRow] >= gConfig.victory_points) ShowVictory();
+}
+
+void ShowVictory() {
+  const int* counts = gWorld->GetAvatar()->advance_counts;
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "Congratulations! You win!\nSpeed:%d\nAttack:%d\nDefend:%d\nStealth:%d\nClimb:%d\n"
+                "Swim:%d\n",
+                counts[0], counts[1], counts[2], counts[3], counts[4], counts[5]);
+  ShowMessageBox("You Win", text);
+}
+
+void LoseLastAdvance() {
+  if (!advance_history.empty()) advance_history.pop_back();
+  int* counts = gWorld->GetAvatar()->advance_counts;
+  std::fill(counts, counts + kAdvanceRows, 0);
+  for (int row : advance_history) ++counts[row];
+  ApplyAdvances();
+}

@@ -1,4 +1,0 @@
-// Placeholder until the evolution dialog's drawing lands.
-#include "dialog/evolution.h"
-
-void DrawEvolutionDialog() {}
