@@ -3,21 +3,39 @@
 // and copies chosen slots back.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <vector>
+
+#include "script/script_symbols.h"
 
 class cKeltoGameCritter;
 struct cSpeciesRecord;
 
 // Start-up: registers the 28 bound names, then compiles the seven scripts from the current
-// directory, each falling back to its built-in text when its file cannot be opened.
+// directory, each falling back to its built-in text when its file cannot be opened. Starts
+// from an empty symbol table, so calling it again compiles afresh.
 void InitGameScripts();
 
+// Each hook runs its script once over a fresh frame with room for every symbol. Values are
+// copied back unchecked: a script may set any float, NaN included.
+// Does nothing while the critter is fighting.
 void RunAvatarMotivesScript(cKeltoGameCritter* critter, int32_t cycleMs);
 void RunMoveNestScript(cKeltoGameCritter* critter);
 void RunCarryCarcassScript(cKeltoGameCritter* critter);
 void RunNestingScript(cKeltoGameCritter* visitor);
 void RunCombatScript(cKeltoGameCritter* attacker, cKeltoGameCritter* defender);
 void RunSpeciesEvolveScript(cSpeciesRecord& species);
+// Runs the species script for every species of the table, in table order.
 void EvolveAllSpecies();
+
+// The avatar's start-up abilities (slots attack, defend, stealth, walk_speed, run_speed,
+// species, climb, swim); every other slot 0. Every evolution-points run starts from it.
+extern std::array<float, kScriptSlotCount> gEvolutionBaseFrame;
+// Once, right after the world is built.
 void CaptureEvolutionBase(const cKeltoGameCritter* avatar);
+// Recomputes the world's avatar's abilities from the base frame and its advance counts.
 void RunEvolutionPointsScript();
+// Writes the evolution-points results into the avatar: attack, defend, stealth, walk_speed,
+// run_speed, climb and swim (not speed).
+void ApplyEvolutionResult(cKeltoGameCritter* avatar, const std::vector<float>& slots);

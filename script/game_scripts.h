@@ -1,0 +1,36 @@
+// The seven game scripts: their files, built-in fallback texts and compiled programs, and the
+// loading of script files. Programs are compiled once at start-up and only read afterwards.
+#pragma once
+
+#include <string>
+
+#include "script/script_program.h"
+
+// In compilation order.
+enum class eGameScript {
+  kAvatarMotives,
+  kCombat,
+  kNesting,
+  kEvolutionPoints,
+  kMoveNest,
+  kCarryCarcass,
+  kSpeciesEvolve,
+};
+constexpr int kGameScriptCount = 7;
+
+struct cGameScriptSource {
+  const char* file;      // relative to the current directory
+  const char* fallback;  // compiled when the file cannot be opened; null: stay empty
+};
+
+const cGameScriptSource& GameScriptSource(eGameScript script);
+cScriptProgram& GameScriptProgram(eGameScript script);
+
+// Reads a whole file in binary mode; false when it cannot be opened.
+bool ReadScriptFile(const char* path, std::string& text);
+// Reads the file and compiles it into the program; false only when it cannot be opened, true
+// whatever the parse result. A NUL byte in the file ends the script there.
+bool LoadScriptFile(const char* path, cScriptProgram& program);
+
+// Empties the symbol table and the seven programs (tests and tools that start over).
+void ResetGameScripts();

@@ -1,0 +1,26 @@
+// Runs a compiled behaviour script once over a frame of float slots.
+#pragma once
+
+#include <vector>
+
+#include "script/script_program.h"
+
+// A fresh evaluator serves one run: its value stack starts empty and whatever a run leaves on
+// it is discarded with the evaluator.
+class cScriptEvaluator {
+ public:
+  // One forward pass over the program. Reads slots with push and writes them with assign;
+  // a slot index outside the frame reads 0 and is never written.
+  void Run(const cScriptProgram& program, std::vector<float>& slots);
+
+ private:
+  void Push(float value) { stack_.push_back(value); }
+  // An empty stack reads 0.0 and the run goes on.
+  float Pop();
+  float Top() const { return stack_.empty() ? 0.0f : stack_.back(); }
+  template <typename Operation>
+  void Binary(Operation operation);
+  void Execute(const cScriptInstruction& instruction, std::vector<float>& slots);
+
+  std::vector<float> stack_;
+};
