@@ -32,6 +32,10 @@ cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point) {
   return d;
 }
 
+float WrappedDistance(const cKeltoGameObject& object, const cVector& point) {
+  return WrappedDelta(object, point).Length();
+}
+
 cVector ViewOffset(const cVector& point, const cVector& centre) {
   cVector d = point - centre;
   d.x = WrapOffset(d.x);
@@ -40,6 +44,8 @@ cVector ViewOffset(const cVector& point, const cVector& centre) {
   if (gCamera.iso_cam && curved_horizon) d.y = 10.0f - 0.1953125f * std::sqrt(d.x * d.x + d.z * d.z);
   return d;
 }
+
+cVector HeadingVector(float heading) { return cVector(std::sin(heading), 0.0f, std::cos(heading), 1.0f); }
 
 cVector RandomWorldPosition() {
   const float x = RandomScaled(512.0f);

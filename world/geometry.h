@@ -14,8 +14,12 @@ extern bool curved_horizon;
 
 // point - object.position, x, y and z each wrapped once each way into [-256, 256].
 cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point);
+// Length of WrappedDelta: the short-way-round distance from an object to a point.
+float WrappedDistance(const cKeltoGameObject& object, const cVector& point);
 // point - centre wrapped the same way, with the curvature drop in the curved follow view.
 cVector ViewOffset(const cVector& point, const cVector& centre);
+// The ground direction a heading faces: (sin h, 0, cos h).
+cVector HeadingVector(float heading);
 // (u(512), 0, u(512), 1): x drawn first, then z.
 cVector RandomWorldPosition();
 // x and z brought into [0, 512]: +512 below 0, -512 above 512 (512 itself stays).

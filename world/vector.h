@@ -23,6 +23,12 @@ struct cVector {
   float Dot(const cVector& o) const { return x * o.x + y * o.y + z * o.z; }
   // All four components scaled so that |xyz| becomes `length`.
   cVector Normalised(float length = 1.0f) const { return *this * (length / Length()); }
+  // As Normalised, but a zero-length vector comes back unchanged instead of turning into NaNs
+  // (two objects on the same spot must not poison headings and positions).
+  cVector NormalisedOrZero(float length = 1.0f) const {
+    const float l = Length();
+    return l > 0.0f ? *this * (length / l) : *this;
+  }
   cVector Cross(const cVector& o) const {
     return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x, 0.0f};
   }

@@ -32,6 +32,12 @@ struct cNestVisit {
   bool done = false;
 };
 
+// Running totals kept for the headless simulator's daily report; the game itself never reads them.
+struct cWorldCounters {
+  long fights_started = 0;   // StartFight calls that put both sides into the fighting state
+  long critter_deaths = 0;   // respawns of ordinary critters (fights and terrain)
+};
+
 class cKeltoGameWorld {
  public:
   std::vector<cKeltoGameObject*> objects;  // everything but the avatar; removals swap in the last
@@ -44,6 +50,7 @@ class cKeltoGameWorld {
   std::list<cFight> fights;
   std::list<cMeal> meals;
   std::list<cNestVisit> nest_visits;
+  cWorldCounters counters;
 
   cKeltoGameWorld() = default;
   cKeltoGameWorld(const cKeltoGameWorld&) = delete;
@@ -62,6 +69,10 @@ class cKeltoGameWorld {
   // Combat, feeding and carcasses.
   void StartFight(cKeltoGameCritter* a, cKeltoGameCritter* b);
   cKeltoGameCarcass* AddCarcass(const cVector& point);
+  // Takes the carcass out of the world and frees it. Before that, every reference to it is
+  // dropped: its carrier's `carried`, meal and nest-visit records naming it (ended: marked
+  // done with the pointer cleared) and the hovered-object pointer. A carcass not in
+  // `carcasses` is left alone.
   void RemoveCarcass(cKeltoGameCarcass* carcass);
   void UpdateCarcasses();
   void StartMeal(cKeltoGameCritter* eater, cKeltoGameCarcass* carcass);
@@ -76,6 +87,12 @@ class cKeltoGameWorld {
   // Death and the new-day copy of species values.
   void Respawn(cKeltoGameCritter* critter);
   void RefreshCritterStats();
+
+ private:
+  // A fighter at zero health or below dies: a carcass if the avatar won, then a respawn.
+  void SettleDeath(cFight& fight, cKeltoGameCritter* loser, const cKeltoGameCritter* winner);
+  void ForgetCarcass(const cKeltoGameCarcass* carcass);
+  void EndMealsOf(const cKeltoGameCarcass* carcass);
 };
 
 extern cKeltoGameWorld* gWorld;

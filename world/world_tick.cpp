@@ -1,8 +1,106 @@
-// Placeholder until the world tick lands.
+// The world tick: one step of the whole simulation, in its fixed order.
 #include "world/world_tick.h"
 
+#include "app/config.h"
+#include "app/game_clock.h"
+#include "dialog/evolution.h"
+#include "platform/key_state.h"
+#include "script/hooks.h"
+#include "terrain/terrain_classes.h"
+#include "world/behaviour.h"
+#include "world/day_clock.h"
+#include "world/geometry.h"
+#include "world/senses.h"
 #include "world/world.h"
 
-void WorldTick() {}
-void cKeltoGameWorld::Respawn(cKeltoGameCritter*) {}
-void cKeltoGameWorld::RefreshCritterStats() {}
+namespace {
+constexpr float kStopDistance = 1.0f;
+constexpr float kNestSafeDistance = 8.0f;
+constexpr float kMeetingDistance = 3.0f;
+
+void StartNewDay(cKeltoGameWorld& world) {
+  ++days_alive;
+  ++total_days;
+  // An interval below 1 would divide by zero; such a setting simply never grants an advance.
+  if (gConfig.evolve_interval > 0 && days_alive % gConfig.evolve_interval == 0) can_evolve = true;
+  nest_move_allowed = true;
+  EvolveAllSpecies();
+  world.RefreshCritterStats();
+}
+
+void UpdateCritter(cKeltoGameWorld& world, cKeltoGameCritter* critter, bool dayNow) {
+  cKeltoGameCritter* avatar = world.GetAvatar();
+  if (!avatar->in_nest) {
+    critter->NoticeCritter(avatar);
+    avatar->NoticeCritter(critter);
+  }
+  UpdatePrey(critter);
+  // Standing where it cannot be (the terrain changed under it) is death, before any handling.
+  const cVector& p = critter->position;
+  if (CannotEnter(*critter, TerrainClassAt(p.x, p.y, p.z))) {
+    world.Respawn(critter);
+    return;
+  }
+  PerceiveAvatar(critter);
+  RunStateHandler(critter, dayNow);
+}
+
+void MoveAvatar(cKeltoGameCritter* avatar) {
+  // The run key is sampled here, once per tick. Carrying a carcass rules running out.
+  const bool runs = ShiftKeyDown() && avatar->energy > 1.0f && !avatar->carried;
+  const float stepSpeed = runs ? avatar->run_speed : avatar->walk_speed;
+  RememberRandomPlants(avatar);
+  if (WrappedDistance(*avatar, avatar->target) > kStopDistance) {
+    SteerToward(avatar, avatar->target, stepSpeed);
+  } else {
+    avatar->speed = 0.0f;
+  }
+  avatar->Move(avatar->speed * 0.1f);
+  avatar->UpdateCover();
+}
+
+// One motive step per tick at most: a late clock catches up over the following ticks.
+void StepAvatarMotives(cKeltoGameWorld& world) {
+  const uint32_t cycle = static_cast<uint32_t>(gConfig.motive_cycle);
+  if (GameTime() - world.motive_clock_ms <= cycle) return;
+  world.motive_clock_ms += cycle;
+  RunAvatarMotivesScript(world.GetAvatar(), gConfig.motive_cycle);
+}
+
+void UpdateNestSafety(cKeltoGameWorld& world) {
+  cKeltoGameCritter* avatar = world.GetAvatar();
+  avatar->in_nest =
+      !world.nests.empty() && WrappedDistance(*avatar, world.nests.front()->position) < kNestSafeDistance;
+}
+
+// Bumping into a critter of species 0, 8, 16 ... offers an evolution; into any other, a fight.
+void MeetNearestNeighbour(cKeltoGameWorld& world) {
+  cKeltoGameCritter* avatar = world.GetAvatar();
+  cKeltoGameCritter* nearest = NearestNeighbour(avatar);
+  if (!nearest || !(WrappedDistance(*avatar, nearest->position) < kMeetingDistance)) return;
+  if (avatar->state != kStateFlocking || avatar->in_nest) return;
+  if (nearest->species % 8 == 0) {
+    if (can_evolve) OpenEvolutionDialog();
+  } else {
+    world.StartFight(nearest, avatar);
+  }
+}
+}  // namespace
+
+void WorldTick() {
+  cKeltoGameWorld& world = *gWorld;
+  cKeltoGameCritter* avatar = world.GetAvatar();
+  const bool dayNow = gDayClock.IsDay();
+  if (gDayClock.NewDay()) StartNewDay(world);
+  world.UpdateCarcasses();
+  if (avatar->health <= 0.0f) world.Respawn(avatar);
+  for (cKeltoGameCritter* critter : world.critters) UpdateCritter(world, critter, dayNow);
+  MoveAvatar(avatar);
+  world.NestVisitPass();
+  world.FightPass();
+  world.MealPass();
+  StepAvatarMotives(world);
+  UpdateNestSafety(world);
+  avatar->PruneNeighbours();
+  MeetNearestNeighbour(world);
+}

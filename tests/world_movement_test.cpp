@@ -1,0 +1,253 @@
+// Critter movement and senses: steering, stepping over terrain, the terrain scan, neighbour and
+// plant memories, and tree cover.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/world_test_support.h"
+#include "world/senses.h"
+
+using namespace world_test;
+
+namespace {
+constexpr float kPi = 3.14159265f;
+
+// A ground direction (w 0, so that adding it to a point keeps the point's w).
+cVector Dir(float x, float z) { return cVector(x, 0.0f, z, 0.0f); }
+
+class WorldMovementTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSimulation();
+    AddSpecies(1.0f, 3.0f);
+    AddSpecies(1.0f, 3.0f);
+  }
+  void TearDown() override { UseRealTime(); }
+};
+}  // namespace
+
+TEST_F(WorldMovementTest, SteeringTurnsFivePercentAndScalesSpeedByTheAngle) {
+  struct {
+    const char* name;
+    cVector offset;      // from the critter (facing +z) to the point
+    float speedFactor;   // expected speed / speed argument
+    float fullTurn;      // expected desired_heading - heading before
+  } cases[] = {
+      {"ahead", Dir(0, 10), 1.0f, 0.0f},
+      {"straight behind", Dir(0, -10), 1.0f, kPi},
+      {"square to the right (+x)", Dir(10, 0), 0.0f, kPi / 2},
+      {"square to the left (-x)", Dir(-10, 0), 0.0f, -kPi / 2},
+      {"half right", Dir(10, 10), std::cos(kPi / 4), kPi / 4},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    SteerToward(critter, At(100, 100) + c.offset, 2.0f);
+    SCOPED_TRACE(c.name);
+    EXPECT_NEAR(critter->speed, 2.0f * c.speedFactor, 1e-5);
+    EXPECT_NEAR(critter->desired_heading, c.fullTurn, 1e-5);
+    EXPECT_NEAR(critter->heading, 0.05f * c.fullTurn, 1e-6);
+  }
+}
+
+TEST_F(WorldMovementTest, SteeringAcrossTheWorldEdgeTakesTheShortWay) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 510));
+  SteerToward(critter, At(100, 4), 1.0f);
+  EXPECT_NEAR(critter->desired_heading, 0.0f, 1e-5) << "6 ahead across the edge, not 506 behind";
+}
+
+TEST_F(WorldMovementTest, SteeringAtThePointItselfKeepsNumbersFinite) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->heading = 0.3f;
+  SteerToward(critter, At(100, 100), 2.0f);
+  EXPECT_FLOAT_EQ(critter->heading, 0.3f);
+  EXPECT_FLOAT_EQ(critter->desired_heading, 0.3f);
+  EXPECT_TRUE(std::isfinite(critter->speed));
+}
+
+TEST_F(WorldMovementTest, StepsAreScaledOrRefusedByTheTerrain) {
+  // The critter stands in cell (12, 12) and steps +x toward cell (13, 12).
+  struct {
+    const char* name;
+    int32_t here, ahead;
+    float climb, swim;
+    bool moves;
+    float distance;
+  } cases[] = {
+      {"land to land", kTerrainLand, kTerrainLand, 0, 0, true, 1.0f},
+      {"into steep without climbing", kTerrainLand, kTerrainSteep, 0, 0, false, 0.0f},
+      {"into water without swimming", kTerrainLand, kTerrainWater, 0, 0, false, 0.0f},
+      {"into steep with climbing", kTerrainLand, kTerrainSteep, 0.5f, 0, true, 1.0f},
+      {"on steep with climb 0.5", kTerrainSteep, kTerrainSteep, 0.5f, 0, true, 0.5f},
+      {"on water with swim 0.25", kTerrainWater, kTerrainLand, 0, 0.25f, true, 0.25f},
+      {"stranded on steep, into steep", kTerrainSteep, kTerrainSteep, 0, 0, false, 0.0f},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    gTerrainClasses[12][12] = c.here;
+    gTerrainClasses[13][12] = c.ahead;
+    cKeltoGameCritter* critter = AddCritter(At(103.5f, 100));
+    critter->climb = c.climb;
+    critter->swim = c.swim;
+    critter->heading = kPi / 2;
+    EXPECT_EQ(critter->Move(1.0f), c.moves);
+    EXPECT_NEAR(critter->position.x - 103.5f, c.distance, 1e-5);
+  }
+}
+
+TEST_F(WorldMovementTest, StepsWrapRoundTheWorldEdges) {
+  cKeltoGameCritter* east = AddCritter(At(511.5f, 100));
+  east->heading = kPi / 2;
+  ASSERT_TRUE(east->Move(1.0f));
+  EXPECT_NEAR(east->position.x, 0.5f, 1e-4);
+  cKeltoGameCritter* south = AddCritter(At(100, 0.25f));
+  south->heading = kPi;
+  ASSERT_TRUE(south->Move(1.0f));
+  EXPECT_NEAR(south->position.z, 511.25f, 1e-4);
+}
+
+TEST_F(WorldMovementTest, TerrainScanPointsAwayFromWaterAndBlocksThatWayOnly) {
+  gTerrainClasses[14][12] = kTerrainWater;  // two cells toward +x of the critter's cell (12, 12)
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  const cVector away = TerrainAvoidance(critter);
+  EXPECT_NEAR(away.x, -1.0f, 1e-6);
+  EXPECT_NEAR(away.z, 0.0f, 1e-6);
+  ASSERT_EQ(gBlockedDirections.count, 1);
+  EXPECT_TRUE(PathBlocked(Dir(1, 0)));
+  EXPECT_TRUE(PathBlocked(Dir(1, 1)));
+  EXPECT_FALSE(PathBlocked(Dir(0, 1)));
+  EXPECT_FALSE(PathBlocked(Dir(-1, 0)));
+  critter->swim = 1.0f;
+  TerrainAvoidance(critter);
+  EXPECT_FALSE(PathBlocked(Dir(1, 0))) << "a swimmer is not blocked by water";
+}
+
+TEST_F(WorldMovementTest, TerrainScanSkipsCornersAndReachesAcrossTheEdge) {
+  gTerrainClasses[2][2] = kTerrainSteep;   // a corner of the 5 x 5 square around (0, 0)
+  gTerrainClasses[62][0] = kTerrainSteep;  // two cells toward -x, across the edge
+  cKeltoGameCritter* critter = AddCritter(At(4, 4));
+  const cVector away = TerrainAvoidance(critter);
+  ASSERT_EQ(gBlockedDirections.count, 1);
+  EXPECT_NEAR(away.x, 1.0f, 1e-6);
+  EXPECT_TRUE(PathBlocked(Dir(-1, 0)));
+}
+
+TEST_F(WorldMovementTest, OpenGroundBlocksNoDirection) {
+  cKeltoGameCritter* critter = AddCritter(At(300, 300));
+  const cVector away = TerrainAvoidance(critter);
+  EXPECT_EQ(gBlockedDirections.count, 0);
+  EXPECT_EQ(away.Length(), 0.0f);
+  for (float angle = 0.0f; angle < 6.3f; angle += 0.5f) EXPECT_FALSE(PathBlocked(HeadingVector(angle)));
+}
+
+TEST_F(WorldMovementTest, NoticingTakesOnlyNearAwakeNewcomers) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  struct {
+    const char* name;
+    cVector position;
+    int state;
+    bool noticed;
+  } cases[] = {
+      {"near", At(120, 100), kStateFlocking, true},
+      {"far", At(100, 400), kStateFlocking, false},
+      {"exactly 25 away", At(125, 100), kStateFlocking, false},
+      {"asleep", At(105, 100), kStateSleeping, false},
+      {"going home", At(95, 100), kStateGoingHome, true},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* other = AddCritter(c.position);
+    other->state = c.state;
+    critter->NoticeCritter(other);
+    critter->NoticeCritter(other);
+    EXPECT_EQ(critter->IsNeighbour(other), c.noticed) << c.name;
+  }
+  EXPECT_EQ(critter->neighbours.size(), 2u) << "nobody is listed twice";
+}
+
+TEST_F(WorldMovementTest, PruningDropsTheNestedTheFarAndTheSleeping) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  cKeltoGameCritter* nested = AddCritter(At(101, 100));
+  cKeltoGameCritter* wandered = AddCritter(At(101, 100));
+  cKeltoGameCritter* asleep = AddCritter(At(101, 100));
+  cKeltoGameCritter* stays = AddCritter(At(101, 100));
+  critter->neighbours = {nested, wandered, asleep, stays};
+  nested->in_nest = true;
+  wandered->SetPosition(At(140, 100));
+  asleep->state = kStateSleeping;
+  critter->PruneNeighbours();
+  ASSERT_EQ(critter->neighbours.size(), 1u);
+  EXPECT_EQ(critter->neighbours[0], stays);
+}
+
+TEST_F(WorldMovementTest, PruningSortsTheNearestIntoTheFlockMatePlaces) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  for (int i = 8; i >= 1; --i) critter->neighbours.push_back(AddCritter(At(100.0f + 2.0f * i, 100)));
+  for (int i = 0; i < 500; ++i) critter->PruneNeighbours();
+  for (size_t i = 0; i < 3; ++i) {
+    EXPECT_LE(critter->neighbours[i]->position.x, 106.0f) << "place " << i << " holds a far critter";
+  }
+}
+
+TEST_F(WorldMovementTest, NearestNeighbourAndNearestPrey) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100), 0);
+  EXPECT_EQ(NearestNeighbour(critter), nullptr);
+  EXPECT_EQ(NearestPreyNeighbour(critter), nullptr);
+  cKeltoGameCritter* kin = AddCritter(At(103, 100), 0);
+  cKeltoGameCritter* tieFirst = AddCritter(At(100, 106), 1);
+  cKeltoGameCritter* tieSecond = AddCritter(At(94, 100), 1);
+  cKeltoGameCritter* nested = AddCritter(At(104, 100), 1);
+  nested->in_nest = true;
+  critter->neighbours = {tieFirst, tieSecond, kin, nested};
+  EXPECT_EQ(NearestNeighbour(critter), kin);
+  EXPECT_EQ(NearestPreyNeighbour(critter), tieFirst) << "same species and nested ones are no prey";
+  tieFirst->SetPosition(At(100, 200));
+  tieSecond->SetPosition(At(200, 100));
+  EXPECT_EQ(NearestPreyNeighbour(critter), nullptr) << "100 away is too far";
+}
+
+TEST_F(WorldMovementTest, RememberingPlantsKeepsThreeAndSwapsInNearerOnes) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  EXPECT_EQ(critter->NearestPlantDistance(), -1.0f);
+  cKeltoGamePlant* p5 = AddPlant(At(105, 100));
+  cKeltoGamePlant* p30 = AddPlant(At(130, 100));
+  cKeltoGamePlant* p40 = AddPlant(At(140, 100));
+  for (cKeltoGamePlant* p : {p30, p5, p40, p5}) critter->RememberPlant(p);
+  ASSERT_EQ(critter->known_plants.size(), 3u) << "a plant is remembered once";
+  critter->RememberPlant(AddPlant(At(100, 150)));
+  EXPECT_EQ(critter->known_plants[0], p30) << "50 away is farther than all three";
+  cKeltoGamePlant* p20 = AddPlant(At(100, 120));
+  critter->RememberPlant(p20);
+  EXPECT_EQ(critter->known_plants[0], p20) << "replaces the first farther one, the one at 30";
+  EXPECT_EQ(critter->known_plants[2], p40);
+  EXPECT_FLOAT_EQ(critter->NearestPlantDistance(), 5.0f);
+}
+
+TEST_F(WorldMovementTest, LeavingCoverKeepsTheAvatarHiddenForOneAndAHalfSeconds) {
+  cKeltoGameCritter* avatar = AddAvatar(At(100, 100));
+  cKeltoGamePlant* tree = AddPlant(At(105, 100));
+  avatar->RememberPlant(tree);
+  avatar->UpdateCover();
+  ASSERT_TRUE(avatar->hidden);
+  tree->SetPosition(At(150, 100));  // as if the avatar had walked away
+  SetGameTime(3000);
+  avatar->UpdateCover();
+  EXPECT_EQ(avatar->cover_exit_ms, 3000u);
+  struct {
+    uint32_t ms;
+    bool hidden;
+  } steps[] = {{3500, true}, {4500, true}, {4501, false}};
+  for (const auto& s : steps) {
+    SetGameTime(s.ms);
+    avatar->UpdateCover();
+    EXPECT_EQ(avatar->hidden, s.hidden) << "at " << s.ms;
+  }
+  EXPECT_EQ(avatar->cover_exit_ms, 0u);
+}
+
+TEST_F(WorldMovementTest, OutOfCoverNoTimerStarts) {
+  cKeltoGameCritter* avatar = AddAvatar(At(100, 100));
+  avatar->RememberPlant(AddPlant(At(150, 100)));
+  SetGameTime(3000);
+  avatar->UpdateCover();
+  EXPECT_FALSE(avatar->hidden);
+  EXPECT_EQ(avatar->cover_exit_ms, 0u);
+}

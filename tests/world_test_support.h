@@ -1,0 +1,156 @@
+// Small hand-made worlds for the simulation tests and the tick benchmark: every process-wide
+// piece of state the world tick reads is reset, so tests never depend on each other's order.
+#pragma once
+
+#include <cstdint>
+
+#include "app/camera.h"
+#include "app/config.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "dialog/evolution.h"
+#include "platform/key_state.h"
+#include "platform/time_source.h"
+#include "script/game_scripts.h"
+#include "terrain/terrain_classes.h"
+#include "world/day_clock.h"
+#include "world/geometry.h"
+#include "world/random.h"
+#include "world/species.h"
+#include "world/world.h"
+
+namespace world_test {
+
+// The time source reads this when game time is 0; far from 0 so that the clock can step back.
+constexpr uint32_t kClockBase = 1000000;
+
+inline void SetGameTime(uint32_t ms) { SetManualTime(kClockBase + ms); }
+
+inline cVector At(float x, float z) { return cVector(x, 0.0f, z, 1.0f); }
+
+// Everything the tick reads back to a known start: an empty world, land everywhere, game time
+// 0, no scripts, default configuration, a day of 100 s followed by a night of 50 s.
+inline void ResetSimulation(uint32_t seed = 1) {
+  ResetWorld();
+  ResetSimulationGlobals();
+  ResetGameState();
+  ResetGameScripts();
+  ResetEvolution();
+  gConfig = cGameConfig{};
+  gCamera = cCamera{};
+  curved_horizon = false;
+  SetShiftKeyDown(false);
+  gSpeciesTable.clear();
+  FillTerrainWithLand();
+  SetGameTime(0);
+  StartGameClock();
+  SeedRandom(seed);
+  gDayClock = cDayClock{};
+  gDayClock.day_ms = 100000;
+  gDayClock.night_ms = 50000;
+  gDayClock.cycle_ms = gDayClock.day_ms + gDayClock.night_ms;
+}
+
+inline cSpeciesRecord& AddSpecies(float walk, float run, bool aggressive = false, bool nocturnal = false) {
+  cSpeciesRecord species;
+  species.perception = cVector(60.0f, 80.0f, 20.0f);
+  species.walk_speed = walk;
+  species.run_speed = run;
+  species.attack = 10.0f;
+  species.defend = 10.0f;
+  species.neighbor_distance = 20.0f;
+  species.index = static_cast<int>(gSpeciesTable.size());
+  species.proportion_sum = 10 * (species.index + 1);
+  species.attack_avatar = aggressive;
+  species.nocturnal = nocturnal;
+  gSpeciesTable.push_back(species);
+  return gSpeciesTable.back();
+}
+
+// An ordinary critter of a species of the table, facing +z, its target where it stands.
+inline cKeltoGameCritter* AddCritter(const cVector& position, int species = 0) {
+  const cSpeciesRecord& record = gSpeciesTable.at(static_cast<size_t>(species));
+  auto* critter = new cKeltoGameCritter;
+  critter->SetPosition(position);
+  critter->target = position;
+  critter->species = species;
+  critter->attack = record.attack;
+  critter->defend = record.defend;
+  critter->walk_speed = record.walk_speed;
+  critter->run_speed = record.run_speed;
+  critter->attack_avatar = record.attack_avatar;
+  critter->nocturnal = record.nocturnal;
+  critter->neighbor_distance = record.neighbor_distance;
+  critter->climb = record.climb;
+  critter->swim = record.swim;
+  for (int i = 0; i < 3; ++i) critter->perception[i] = (&record.perception.x)[i];
+  gWorld->objects.push_back(critter);
+  gWorld->critters.push_back(critter);
+  return critter;
+}
+
+inline cKeltoGamePlant* AddPlant(const cVector& position) {
+  auto* plant = new cKeltoGamePlant;
+  plant->SetPosition(position);
+  gWorld->objects.push_back(plant);
+  gWorld->plants.push_back(plant);
+  return plant;
+}
+
+// The avatar standing still with its nest under it, as world setup leaves it.
+inline cKeltoGameCritter* AddAvatar(const cVector& position, float walk = 1.0f, float run = 3.0f) {
+  auto* avatar = new cKeltoGameCritter;
+  avatar->is_avatar = true;
+  avatar->SetPosition(position);
+  avatar->target = position;
+  avatar->walk_speed = walk;
+  avatar->run_speed = run;
+  avatar->attack = 60.0f;
+  avatar->defend = 40.0f;
+  avatar->neighbor_distance = 20.0f;
+  gWorld->avatar = avatar;
+  gWorld->AddNest(position);
+  return avatar;
+}
+
+inline void FillCells(int fromX, int fromZ, int toX, int toZ, int32_t terrainClass) {
+  for (int x = fromX; x <= toX; ++x) {
+    for (int z = fromZ; z <= toZ; ++z) gTerrainClasses[x][z] = terrainClass;
+  }
+}
+
+// A seeded world with the variety the tick has to cope with: lakes and steep ridges, a grazing
+// species, an aggressive hunter, a nocturnal climbing swimmer, 500 plants on land, `critters`
+// critters on cells they may stand on, and the avatar on its nest.
+inline void BuildSampleWorld(uint32_t seed, int critters) {
+  ResetSimulation(seed);
+  FillCells(10, 10, 17, 21, kTerrainWater);
+  FillCells(40, 0, 44, 63, kTerrainWater);  // a river across the whole world, edge to edge
+  FillCells(25, 30, 33, 34, kTerrainSteep);
+  FillCells(0, 50, 5, 58, kTerrainSteep);
+  AddSpecies(1.0f, 3.0f);
+  AddSpecies(1.5f, 4.0f, true);
+  cSpeciesRecord& swimmer = AddSpecies(0.8f, 2.5f, false, true);
+  swimmer.climb = 0.5f;
+  swimmer.swim = 0.7f;
+  gConfig.carcass_decay_time = 20000.0f;
+  gConfig.turn_speed = 300.0f;
+  gDayClock.day_ms = 20000;
+  gDayClock.night_ms = 8000;
+  gDayClock.cycle_ms = gDayClock.day_ms + gDayClock.night_ms;
+  auto landPoint = [] {
+    for (;;) {
+      const cVector p = RandomWorldPosition();
+      if (TerrainClassAt(p.x, p.y, p.z) == kTerrainLand) return p;
+    }
+  };
+  for (int i = 0; i < 500; ++i) AddPlant(landPoint());
+  for (int i = 0; i < critters; ++i) {
+    cKeltoGameCritter* critter = AddCritter(landPoint(), NextRandom() % 3);
+    critter->target = RandomWorldPosition();
+    critter->SetHeading(RandomScaled(6.28318f));
+  }
+  AddAvatar(landPoint());
+}
+
+}  // namespace world_test
