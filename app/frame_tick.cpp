@@ -1,6 +1,7 @@
 // Control-panel commands and the throttled tick of the frame function.
 #include "app/frame_tick.h"
 
+#include "app/approach_angle.h"
 #include "app/camera.h"
 #include "app/game_clock.h"
 #include "app/game_state.h"
@@ -12,6 +13,9 @@
 namespace {
 constexpr uint32_t kTickPeriodMs = 20;
 constexpr float kNestBuildingMs = 10000.0f;
+constexpr float kWheelZoomStep = 3.0f;
+constexpr float kDegreesPerRadian = 57.295826f;
+constexpr float kFollowEasing = 0.1f;
 
 // Up to 5 degrees per tick at the window edge, falling to 0.2 at 24 pixels in.
 void ScrollAtWindowEdge(int windowWidth, int mouseX) {
@@ -36,6 +40,18 @@ void AdvanceNestBuilding() {
   }
 }
 }  // namespace
+
+void ZoomByWheel(int wheelStep) { gCamera.distance -= kWheelZoomStep * wheelStep; }
+
+void TurnCameraTowardTarget() {
+  float target = gCamera.yawOffset;
+  float factor = 1.0f;
+  if (gCamera.iso_cam) {
+    target = 180.0f - gWorld->GetAvatar()->heading * kDegreesPerRadian + gCamera.yawOffset;
+    factor = kFollowEasing;
+  }
+  gCamera.yaw = ApproachAngle(gCamera.yaw, target, factor);
+}
 
 void RefillMotives() {
   cKeltoGameCritter* avatar = gWorld->GetAvatar();
@@ -71,4 +87,14 @@ void RunTick(int windowWidth, int mouseX) {
   if (gWorld->GetAvatar()->carried) RunCarryCarcassScript(gWorld->GetAvatar());
   gGameState.lastTickMs = GameTime();
   WorldTick();
+}
+
+void UpdateHoveredObject(const cVector& groundUnderMouse) {
+  gGameState.hoveredObject = gWorld->PickObject(groundUnderMouse + gWorld->GetAvatar()->position);
+}
+
+void EndFirstFrame() {
+  if (!gGameState.firstFrame) return;
+  gGameState.freeZoom = false;
+  gGameState.firstFrame = false;
 }

@@ -1,12 +1,20 @@
-// The game-advancing half of the frame function, free of GL so that the windowed game and the
-// headless simulator run exactly the same schedule. The windowed frame adds camera, steering,
-// hover picking and drawing around it.
+// The GL-free steps of the frame function, so that the windowed game and the headless simulator
+// run exactly the same schedule and every step is tested without a window. The windowed frame
+// (frame_loop_gl) feeds them the wheel, the pointer and the window size, steers and draws.
 #pragma once
+
+#include "world/vector.h"
 
 // Control-panel commands; the E key opens Level Up and the M key builds a nest too.
 void RefillMotives();
 void LevelUp();
 void BuildNest();
+
+// Every frame, paused or not: the wheel moves the camera 3 units per step (forward = closer),
+// then the yaw eases toward its target: behind the avatar in the follow view (a tenth of the
+// way per frame), straight to the player's yaw offset in the top-down view.
+void ZoomByWheel(int wheelStep);
+void TurnCameraTowardTarget();
 
 // Unpaused frame, first step: any movement of the avatar cancels nest building.
 void CancelNestBuildingIfMoving();
@@ -18,3 +26,10 @@ bool TickIfDue(int windowWidth, int mouseX);
 
 // One tick: edge scrolling, nest building with its script, the carry script, WorldTick.
 void RunTick(int windowWidth, int mouseX);
+
+// Unpaused frame, last step: `groundUnderMouse` is the ground point under the pointer relative
+// to the avatar; the hovered object is the one nearest to it within picking distance, or none.
+void UpdateHoveredObject(const cVector& groundUnderMouse);
+
+// After a frame is presented: the first frame is the only one drawn without the distance clamp.
+void EndFirstFrame();

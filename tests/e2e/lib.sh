@@ -46,7 +46,8 @@ wait_until() {
 start_xvfb() {
   local n=$((100 + RANDOM % 400))
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
+  # -noreset: a bare server otherwise resets whenever its last client (a probe, xdotool) leaves.
+  Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp -noreset >"$E2E_WORK/xvfb.log" 2>&1 &
   XVFB_PID=$!
   export DISPLAY=":$n"
   wait_until 10 xdpyinfo || fail "Xvfb did not start on $DISPLAY"
@@ -63,6 +64,23 @@ start_game() {
 }
 
 game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
+
+# Ends the game (if still running) so that the test can start it again.
+stop_game() {
+  [ -n "$GAME_PID" ] || return 0
+  kill "$GAME_PID" 2>/dev/null || true
+  wait "$GAME_PID" 2>/dev/null || true
+  GAME_PID=""
+}
+
+# Waits at most $1 seconds for the game to end by itself; its exit status goes to GAME_STATUS.
+wait_for_game_exit() {
+  local limit=$1
+  wait_until "$limit" eval '! game_running' || fail "the game still runs after ${limit}s"
+  GAME_STATUS=0
+  wait "$GAME_PID" 2>/dev/null || GAME_STATUS=$?
+  GAME_PID=""
+}
 
 # Prints the id of the visible window whose title is exactly $1.
 window_id() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
@@ -105,6 +123,26 @@ dismiss_about_box() {
   point_at "$box" $((WIDTH / 2)) $((HEIGHT / 2))
   xdotool key Return
   wait_until 10 window_gone ZOMA || fail "the about box did not close on Return"
+}
+
+# Asks window $1 to close as a window manager's close button does (WM_DELETE_WINDOW). There is
+# no window manager here, and `xdotool windowclose` destroys the window instead, which no player
+# can do. The small sender is built once per build folder.
+close_window_as_wm() {
+  local tool="$ZOMA_BUILD_DIR/e2e-tools/wm_close" source="$ZOMA_SOURCE_DIR/tests/e2e/wm_close.c"
+  if [ ! -x "$tool" ] || [ "$source" -nt "$tool" ]; then
+    mkdir -p "$(dirname "$tool")"
+    cc -O -o "$tool.$$" "$source" -lX11 && mv -f "$tool.$$" "$tool" || fail "cannot build $tool"
+  fi
+  "$tool" "$1" || fail "could not ask window $1 to close"
+}
+
+# True when windows $1 and $2 share any pixel on the screen.
+windows_overlap() {
+  local ax ay aw ah
+  window_geometry "$1"; ax=$X ay=$Y aw=$WIDTH ah=$HEIGHT
+  window_geometry "$2"
+  ((X < ax + aw && ax < X + WIDTH && Y < ay + ah && ay < Y + HEIGHT))
 }
 
 # Screenshot of one window (or the whole screen without an argument) into the artifacts.

@@ -1,0 +1,14 @@
+// The game window's frame: the idle function that advances and draws the game, the display
+// callback, and the one-time graphics set-up that builds the world. GL layer.
+#pragma once
+
+// Builds the world (terrain, configuration, population), captures the avatar's start-up
+// abilities for the evolution script and sets the lighting and blending state.
+void InitGraphics();
+
+// Idle callback: zoom and camera yaw always; steering, the distance clamp, the 20 ms tick and
+// hover picking unless paused; then the frame is drawn. Runs with any window current.
+void FrameUpdate();
+
+// Display callback: draws and presents the frame without advancing anything.
+void DisplayFrame();

@@ -1,0 +1,65 @@
+// The frame function and the game window's GL state.
+#include "app/frame_loop.h"
+
+#include <GL/glut.h>
+
+#include "app/camera.h"
+#include "app/camera_gl.h"
+#include "app/frame_tick.h"
+#include "app/game_state.h"
+#include "app/input.h"
+#include "render/scene.h"
+#include "script/hooks.h"
+#include "world/world.h"
+
+namespace {
+void SetUpLight() {
+  const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
+  const GLfloat directional[] = {1.0f, 1.0f, 1.0f, 0.0f};  // w = 0: a light from a direction
+  glLightfv(GL_LIGHT0, GL_DIFFUSE, white);
+  glLightfv(GL_LIGHT0, GL_POSITION, directional);
+  glEnable(GL_LIGHT0);
+  glEnable(GL_LIGHTING);
+}
+
+void SetUpDrawingState() {
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+  glEnable(GL_COLOR_MATERIAL);
+}
+
+// The world stands still while paused; only this part of the frame advances it.
+void AdvanceUnpausedFrame() {
+  CancelNestBuildingIfMoving();
+  if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
+  ClampCameraDistance();
+  TickIfDue(glutGet(GLUT_WINDOW_WIDTH), gInputState.mouseX);
+  UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
+}
+}  // namespace
+
+void InitGraphics() {
+  gWorld->BuildWorld();
+  CaptureEvolutionBase(gWorld->GetAvatar());
+  SetUpLight();
+  SetUpDrawingState();
+}
+
+void FrameUpdate() {
+  glutSetWindow(gGameState.mainWindow);
+  ZoomByWheel(WheelStep());
+  TurnCameraTowardTarget();
+  if (!gGameState.paused) AdvanceUnpausedFrame();
+  DisplayFrame();
+}
+
+void DisplayFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  SetupCamera();
+  glDisable(GL_LIGHTING);
+  DrawScene();
+  glutSwapBuffers();
+  EndFirstFrame();
+}

@@ -1,0 +1,206 @@
+// The platform stand-ins' rules: push controls, the control panel's layout and clicks, the
+// message box's layout and keys, and the display check's name and message.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "app/pause_control.h"
+#include "platform/control_panel.h"
+#include "platform/display_check.h"
+#include "platform/message_box_layout.h"
+#include "platform/time_source.h"
+
+namespace {
+const cWidgetRect kButtonRect{10, 20, 110, 44};
+constexpr int kInsideX = 50, kInsideY = 30;
+constexpr int kOutsideX = 200, kOutsideY = 30;
+}  // namespace
+
+TEST(PushControl, ActsOnlyWhenPressedAndReleasedOverIt) {
+  struct Step { char event; int x, y; };
+  struct { const char* name; std::vector<Step> steps; bool acts; } cases[] = {
+      {"click", {{'d', kInsideX, kInsideY}, {'u', kInsideX, kInsideY}}, true},
+      {"dragged off", {{'d', kInsideX, kInsideY}, {'u', kOutsideX, kOutsideY}}, false},
+      {"dragged off and back",
+       {{'d', kInsideX, kInsideY}, {'m', kOutsideX, kOutsideY}, {'m', kInsideX, kInsideY},
+        {'u', kInsideX, kInsideY}},
+       true},
+      {"pressed elsewhere", {{'d', kOutsideX, kOutsideY}, {'u', kInsideX, kInsideY}}, false},
+      {"right edge is outside", {{'d', 110, 30}, {'u', 110, 30}}, false},
+      {"left top corner is inside", {{'d', 10, 20}, {'u', 10, 20}}, true},
+  };
+  for (const auto& c : cases) {
+    cPushControl button(kButtonRect, "OK");
+    bool acted = false;
+    for (const Step& s : c.steps) {
+      if (s.event == 'd') button.MouseDown(s.x, s.y);
+      if (s.event == 'm') button.MouseMove(s.x, s.y);
+      if (s.event == 'u') acted = button.MouseUp(s.x, s.y);
+    }
+    EXPECT_EQ(acted, c.acts) << c.name;
+    EXPECT_FALSE(button.LooksPressed()) << c.name << ": a release always ends the pressed look";
+  }
+}
+
+TEST(PushControl, LooksPressedOnlyWhileHeldOverIt) {
+  cPushControl button(kButtonRect, "OK");
+  button.MouseMove(kInsideX, kInsideY);
+  EXPECT_FALSE(button.LooksPressed()) << "hovering is not pressing";
+  button.MouseDown(kInsideX, kInsideY);
+  EXPECT_TRUE(button.LooksPressed());
+  button.MouseMove(kOutsideX, kOutsideY);
+  EXPECT_FALSE(button.LooksPressed());
+  button.MouseMove(kInsideX, kInsideY);
+  EXPECT_TRUE(button.LooksPressed());
+}
+
+namespace {
+int gRefills = 0;
+int gLevelUps = 0;
+std::vector<int> gSetterCalls;
+int gLive = 0;
+
+void CountRefill() { ++gRefills; }
+void CountLevelUp() { ++gLevelUps; }
+void RecordSetter(int checked) {
+  gSetterCalls.push_back(checked);
+  gLive = checked;
+}
+
+int CentreX(const cWidgetRect& r) { return (r.left + r.right) / 2; }
+int CentreY(const cWidgetRect& r) { return (r.top + r.bottom) / 2; }
+}  // namespace
+
+class ControlPanelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gRefills = gLevelUps = gLive = 0;
+    gSetterCalls.clear();
+    panel.add_button("Refill Motives", CountRefill);
+    panel.add_button("Level Up", CountLevelUp);
+    panel.add_checkbox("Pause", &gLive, RecordSetter);
+  }
+
+  void Click(int index) {
+    const cWidgetRect& r = panel.Controls()[index].push.Rect();
+    panel.MouseDown(CentreX(r), CentreY(r));
+    panel.MouseUp(CentreX(r), CentreY(r));
+  }
+
+  cControlPanel panel{"Sample App Control Panel"};
+};
+
+TEST_F(ControlPanelTest, ControlsStackInsideThePanelWithoutOverlapping) {
+  const auto& controls = panel.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const cWidgetRect& r = controls[i].push.Rect();
+    EXPECT_GE(r.left, 0);
+    EXPECT_LE(r.right, panel.Width());
+    EXPECT_LE(r.bottom, panel.Height());
+    if (i > 0) {
+      EXPECT_GE(r.top, controls[i - 1].push.Rect().bottom) << "control " << i;
+    }
+  }
+}
+
+TEST_F(ControlPanelTest, ButtonRunsItsOwnCallbackOncePerClick) {
+  Click(1);
+  Click(1);
+  EXPECT_EQ(gLevelUps, 2);
+  EXPECT_EQ(gRefills, 0);
+}
+
+TEST_F(ControlPanelTest, PressOnOneControlAndReleaseOnAnotherDoesNothing) {
+  const cWidgetRect& first = panel.Controls()[0].push.Rect();
+  const cWidgetRect& second = panel.Controls()[1].push.Rect();
+  panel.MouseDown(CentreX(first), CentreY(first));
+  EXPECT_FALSE(panel.MouseUp(CentreX(second), CentreY(second)));
+  EXPECT_EQ(gRefills + gLevelUps, 0);
+}
+
+TEST_F(ControlPanelTest, CheckBoxHandsTheOppositeValueToItsSetter) {
+  Click(2);
+  Click(2);
+  EXPECT_EQ(gSetterCalls, (std::vector<int>{1, 0}));
+}
+
+TEST_F(ControlPanelTest, CheckMarkFollowsChangesMadeElsewhere) {
+  EXPECT_FALSE(panel.LiveValuesChanged());
+  gLive = 1;  // e.g. the P key
+  EXPECT_TRUE(panel.LiveValuesChanged());
+  panel.NoteDrawn();
+  EXPECT_FALSE(panel.LiveValuesChanged());
+}
+
+// The game's own wiring: the "Pause" box bound to the pause flag through the game clock.
+TEST(ControlPanelPause, TickingPauseFreezesGameTimeWithoutAJumpAfterwards) {
+  ResetGameState();
+  SetManualTime(1000);
+  StartGameClock();
+  cControlPanel panel("Sample App Control Panel");
+  panel.add_checkbox("Pause", &gGameState.paused, SetPausedFromPanel);
+  const cWidgetRect& box = panel.Controls()[0].push.Rect();
+  SetManualTime(3000);
+  panel.MouseDown(box.left + 2, box.top + 2);
+  panel.MouseUp(box.left + 2, box.top + 2);
+  SetManualTime(9000);
+  EXPECT_EQ(GameTime(), 2000u);
+  panel.MouseDown(box.left + 2, box.top + 2);
+  panel.MouseUp(box.left + 2, box.top + 2);
+  SetManualTime(9100);
+  EXPECT_EQ(GameTime(), 2100u);
+  UseRealTime();
+}
+
+namespace {
+int TenPixelsPerCharacter(const std::string& line) { return 10 * static_cast<int>(line.size()); }
+}  // namespace
+
+TEST(MessageBoxLayout, FitsTheWidestLineAndCentresOkBelowTheText) {
+  const std::string longLine(60, 'x');
+  const cMessageBoxLayout layout =
+      LayOutMessageBox("Congratulations! You win!\n" + longLine + "\nSwim:0\n", TenPixelsPerCharacter);
+  ASSERT_EQ(layout.lines.size(), 3u) << "a final line break adds no empty line";
+  EXPECT_GE(layout.width, layout.textLeft * 2 + 600);
+  EXPECT_GT(layout.okButton.top, layout.baselines.back());
+  EXPECT_LE(layout.okButton.bottom, layout.height);
+  EXPECT_EQ(layout.okButton.left, layout.width - layout.okButton.right) << "OK is centred";
+  for (std::size_t i = 1; i < layout.baselines.size(); ++i) {
+    EXPECT_GT(layout.baselines[i], layout.baselines[i - 1]);
+  }
+}
+
+TEST(MessageBoxLayout, KeepsEmptyLinesInsideTheTextAndAMinimumWidth) {
+  const cMessageBoxLayout layout = LayOutMessageBox("ZOMA\n\nline", TenPixelsPerCharacter);
+  EXPECT_EQ(layout.lines, (std::vector<std::string>{"ZOMA", "", "line"}));
+  EXPECT_GT(layout.width, layout.okButton.Width() * 2) << "a short text still gets a proper box";
+}
+
+TEST(MessageBoxLayout, EnterEscapeAndSpaceDismiss) {
+  struct { unsigned char key; bool dismisses; } cases[] = {
+      {'\r', true}, {27, true}, {' ', true}, {'a', false}, {'\t', false}, {0, false}};
+  for (const auto& c : cases) EXPECT_EQ(DismissesMessageBox(c.key), c.dismisses) << int(c.key);
+}
+
+TEST(DisplayCheck, ArgumentWinsOverTheVariable) {
+  struct { std::vector<const char*> argv; const char* variable; const char* expected; } cases[] = {
+      {{"zoma"}, ":1", ":1"},
+      {{"zoma"}, nullptr, ""},
+      {{"zoma", "-display", ":7"}, ":1", ":7"},
+      {{"zoma", "-display", ":7"}, nullptr, ":7"},
+      {{"zoma", "-display"}, ":1", ":1"},  // no name follows: GLUT falls back to $DISPLAY too
+      {{"zoma", "-geometry", "-display"}, nullptr, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DisplayNameFor(static_cast<int>(c.argv.size()), c.argv.data(), c.variable), c.expected);
+  }
+}
+
+TEST(DisplayCheck, MessageNamesTheDisplayOrSaysNoneIsSet) {
+  EXPECT_EQ(DisplayFailureMessage(""),
+            "zoma: cannot open the display (DISPLAY is not set); run it from a desktop session");
+  EXPECT_EQ(DisplayFailureMessage(":9"), "zoma: cannot open the display :9; run it from a desktop session");
+}
