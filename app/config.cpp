@@ -1,16 +1,263 @@
-// Placeholder until the configuration reader lands.
+// Reading ZOMA.ini: the two key tables in read order (game-wide keys, then the keys of each
+// species section), each key's default, conversion and destination, and the mending of the
+// few values on which the game would crash or hang.
 #include "app/config.h"
 
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/camera.h"
+#include "app/game_clock.h"
+#include "platform/ini_file.h"
+#include "world/day_clock.h"
 #include "world/species.h"
+#include "world/world.h"
 
 cGameConfig gConfig;
 std::vector<cSpeciesRecord> gSpeciesTable;
+std::vector<std::string> gConfigDiagnostics;
 
-void ReadConfiguration() {
+namespace {
+// Text values were read into 255-byte buffers: longer ones are cut to 254 characters.
+constexpr size_t kTextLimit = 254;
+
+// Used when day_length and night_length together give a cycle of 0 ms.
+constexpr uint32_t kDefaultDayMs = 150000;
+constexpr uint32_t kDefaultNightMs = 3000;
+
+// One key of one section, read and converted as the game reads it.
+class cKeyReader {
+ public:
+  cKeyReader(const cIniFile& file, const std::string& section, const char* key)
+      : file_(file), section_(section), key_(key) {}
+
+  int32_t Int(int32_t fallback) const { return file_.GetInt(section_, key_, fallback); }
+  // The file is expected to hold non-negative values here: the integer is taken as unsigned.
+  float IntAsFloat(int32_t fallback) const { return static_cast<float>(static_cast<uint32_t>(Int(fallback))); }
+  // Seconds in the file, milliseconds in the game; unsigned, so it wraps rather than overflows.
+  uint32_t Milliseconds(int32_t fallbackSeconds) const {
+    return static_cast<uint32_t>(Int(fallbackSeconds)) * 1000u;
+  }
+  bool Flag(int32_t fallback) const { return Int(fallback) != 0; }
+  std::string Text(const char* fallback) const { return file_.GetString(section_, key_, fallback).substr(0, kTextLimit); }
+  float Number(const char* fallback) const { return static_cast<float>(std::strtod(Text(fallback).c_str(), nullptr)); }
+  cVector Triple(const char* fallback) const { return ParseTriple(Text(fallback)); }
+
+ private:
+  const cIniFile& file_;
+  const std::string section_;
+  const char* key_;
+};
+
+std::string Format(const char* format, double a) {
+  std::string text(std::snprintf(nullptr, 0, format, a), '\0');
+  std::snprintf(text.data(), text.size() + 1, format, a);
+  return text;
+}
+
+std::string Number(double value) { return Format("%g", value); }
+std::string Triple(const cVector& v) { return Number(v.x) + " " + Number(v.y) + " " + Number(v.z); }
+
+std::string SpeciesSection(int number) { return "species" + std::to_string(number); }
+
+// Signed 32-bit sums wrap as the game's did, instead of overflowing.
+int32_t WrappingSum(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+
+// Used as a divisor by the world tick.
+int MendEvolveInterval(int days) {
+  if (days >= 1) return days;
+  gConfigDiagnostics.push_back(Format("ZOMA.ini: game.evolve_interval=%.0f is below 1; using 1", days));
+  return 1;
+}
+
+// From the 1-based number in the file to an index of the species table.
+int AvatarSpeciesIndex(int32_t number) {
+  int index = WrappingSum(number, -1);
+  if (index >= gConfig.num_species) index = gConfig.num_species - 1;
+  return std::max(index, 0);
+}
+
+void SetViewMode(bool follow) {
+  gCamera.iso_cam = follow;
+  if (follow) gCamera.pitch = 50.0f;
+}
+
+// A zero-length cycle would make the day clock chase the game clock for ever.
+void StartDayClock() {
+  gDayClock.cycle_ms = gDayClock.day_ms + gDayClock.night_ms;
+  if (gDayClock.cycle_ms == 0) {
+    gConfigDiagnostics.push_back(
+        "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3");
+    gDayClock.day_ms = kDefaultDayMs;
+    gDayClock.night_ms = kDefaultNightMs;
+    gDayClock.cycle_ms = kDefaultDayMs + kDefaultNightMs;
+  }
+  gDayClock.cycle_start_ms = GameTime();
+  gDayClock.is_day = true;
+}
+
+struct cGameKey {
+  const char* section;
+  const char* key;
+  void (*read)(const cKeyReader& in);
+  std::string (*held)();
+};
+
+// In read order; the motive clock and the day clock start where the game starts them.
+const cGameKey kGameKeys[] = {
+    {"game", "min_camera_dist", [](const cKeyReader& in) { gCamera.minDistance = in.IntAsFloat(0); },
+     [] { return Number(gCamera.minDistance); }},
+    {"game", "max_camera_dist", [](const cKeyReader& in) { gCamera.maxDistance = in.IntAsFloat(0); },
+     [] { return Number(gCamera.maxDistance); }},
+    {"game", "default_camera_dist", [](const cKeyReader& in) { gCamera.distance = in.IntAsFloat(0); },
+     [] { return Number(gCamera.distance); }},
+    {"combat", "turn_speed", [](const cKeyReader& in) { gConfig.turn_speed = in.IntAsFloat(2000); },
+     [] { return Number(gConfig.turn_speed); }},
+    {"game", "tree_cover_distance", [](const cKeyReader& in) { gConfig.tree_cover_distance = in.IntAsFloat(12); },
+     [] { return Number(gConfig.tree_cover_distance); }},
+    {"game", "evolve_interval", [](const cKeyReader& in) { gConfig.evolve_interval = MendEvolveInterval(in.Int(3)); },
+     [] { return Number(gConfig.evolve_interval); }},
+    {"game", "carcass_decay_time",
+     [](const cKeyReader& in) { gConfig.carcass_decay_time = static_cast<float>(in.Milliseconds(0)); },
+     [] { return Number(gConfig.carcass_decay_time); }},
+    {"game", "iso_cam", [](const cKeyReader& in) { SetViewMode(in.Flag(0)); },
+     [] { return Number(gCamera.iso_cam); }},
+    {"game", "victory_points", [](const cKeyReader& in) { gConfig.victory_points = in.Int(5); },
+     [] { return Number(gConfig.victory_points); }},
+    {"species", "num_species", [](const cKeyReader& in) { gConfig.num_species = std::max(in.Int(1), 1); },
+     [] { return Number(gConfig.num_species); }},
+    {"species", "avatar_species", [](const cKeyReader& in) { gConfig.avatar_species = AvatarSpeciesIndex(in.Int(1)); },
+     [] { return Number(gConfig.avatar_species); }},
+    {"species", "num_critters",
+     [](const cKeyReader& in) {
+       gConfig.num_critters = in.Int(10);
+       gWorld->motive_clock_ms = GameTime();
+     },
+     [] { return Number(gConfig.num_critters); }},
+    {"game", "day_length", [](const cKeyReader& in) { gDayClock.day_ms = in.Milliseconds(150); },
+     [] { return Number(gDayClock.day_ms); }},
+    {"game", "night_length",
+     [](const cKeyReader& in) {
+       gDayClock.night_ms = in.Milliseconds(3);
+       StartDayClock();
+     },
+     [] { return Number(gDayClock.night_ms); }},
+    {"game", "motive_cycle", [](const cKeyReader& in) { gConfig.motive_cycle = in.Int(500); },
+     [] { return Number(gConfig.motive_cycle); }},
+    {"game", "nesting_cycle", [](const cKeyReader& in) { gConfig.nesting_cycle = in.Int(500); },
+     [] { return Number(gConfig.nesting_cycle); }},
+};
+
+cVector ColourFromBytes(const cVector& bytes) {
+  constexpr float kByteScale = 1.0f / 255.0f;
+  return cVector(bytes.x * kByteScale, bytes.y * kByteScale, bytes.z * kByteScale);
+}
+
+struct cSpeciesKey {
+  const char* key;
+  void (*read)(const cKeyReader& in, cSpeciesRecord& species);
+  std::string (*held)(const cSpeciesRecord& species);
+};
+
+// In read order. proportion_sum arrives holding the total of the species before this one.
+const cSpeciesKey kSpeciesKeys[] = {
+    {"color", [](const cKeyReader& in, cSpeciesRecord& s) { s.color = ColourFromBytes(in.Triple("255,255,255")); },
+     [](const cSpeciesRecord& s) { return Triple(s.color); }},
+    {"attack", [](const cKeyReader& in, cSpeciesRecord& s) { s.attack = in.IntAsFloat(1); },
+     [](const cSpeciesRecord& s) { return Number(s.attack); }},
+    {"defend", [](const cKeyReader& in, cSpeciesRecord& s) { s.defend = in.IntAsFloat(1); },
+     [](const cSpeciesRecord& s) { return Number(s.defend); }},
+    {"walk_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.walk_speed = in.Number("0"); },
+     [](const cSpeciesRecord& s) { return Number(s.walk_speed); }},
+    {"nocturnal", [](const cKeyReader& in, cSpeciesRecord& s) { s.nocturnal = in.Flag(1); },
+     [](const cSpeciesRecord& s) { return Number(s.nocturnal); }},
+    {"attack_avatar", [](const cKeyReader& in, cSpeciesRecord& s) { s.attack_avatar = in.Flag(1); },
+     [](const cSpeciesRecord& s) { return Number(s.attack_avatar); }},
+    {"run_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.run_speed = in.Number("0"); },
+     [](const cSpeciesRecord& s) { return Number(s.run_speed); }},
+    {"climb", [](const cKeyReader& in, cSpeciesRecord& s) { s.climb = in.Number("0"); },
+     [](const cSpeciesRecord& s) { return Number(s.climb); }},
+    {"swim", [](const cKeyReader& in, cSpeciesRecord& s) { s.swim = in.Number("0"); },
+     [](const cSpeciesRecord& s) { return Number(s.swim); }},
+    {"proportion",
+     [](const cKeyReader& in, cSpeciesRecord& s) { s.proportion_sum = WrappingSum(s.proportion_sum, in.Int(10)); },
+     [](const cSpeciesRecord& s) { return Number(s.proportion_sum); }},
+    {"perception", [](const cKeyReader& in, cSpeciesRecord& s) { s.perception = in.Triple("60,80,20"); },
+     [](const cSpeciesRecord& s) { return Triple(s.perception); }},
+    {"neighbor_distance", [](const cKeyReader& in, cSpeciesRecord& s) { s.neighbor_distance = in.IntAsFloat(20); },
+     [](const cSpeciesRecord& s) { return Number(s.neighbor_distance); }},
+};
+
+void ReadSpecies(const cIniFile& file, int number) {
   cSpeciesRecord species;
-  species.color = cVector(1, 1, 1);
-  species.proportion_sum = 10;
+  species.index = number - 1;
+  species.proportion_sum = gSpeciesTable.empty() ? 0 : gSpeciesTable.back().proportion_sum;
+  const std::string section = SpeciesSection(number);
+  for (const cSpeciesKey& key : kSpeciesKeys) key.read(cKeyReader(file, section, key.key), species);
   gSpeciesTable.push_back(species);
 }
 
-cVector ParseTriple(const std::string&) { return cVector(0, 0, 0); }
+// Critters draw their species as rand() mod the total: a total of 0 divides by zero, and a
+// negative one can match no species at all. Equal shares keep every species in the game.
+void MendProportions() {
+  const int total = gSpeciesTable.back().proportion_sum;
+  if (total > 0) return;
+  gConfigDiagnostics.push_back(Format("ZOMA.ini: the speciesN.proportion values total %.0f; using 1 for each species",
+                                      total));
+  for (cSpeciesRecord& species : gSpeciesTable) species.proportion_sum = species.index + 1;
+}
+}  // namespace
+
+std::string ConfigurationPath() {
+  char* directory = getcwd(nullptr, 0);  // glibc sizes the buffer, so any depth works
+  if (directory == nullptr) return "ZOMA.ini";
+  std::string path = directory;
+  std::free(directory);
+  if (path.empty() || path.back() != '/') path += '/';
+  return path + "ZOMA.ini";
+}
+
+void ApplyConfiguration(const cIniFile& file) {
+  gConfigDiagnostics.clear();
+  for (const cGameKey& key : kGameKeys) key.read(cKeyReader(file, key.section, key.key));
+  gSpeciesTable.clear();
+  for (int number = 1; number <= gConfig.num_species; ++number) ReadSpecies(file, number);
+  MendProportions();
+}
+
+void ReadConfiguration() {
+  ApplyConfiguration(cIniFile::Load(ConfigurationPath()));
+  for (const std::string& line : gConfigDiagnostics) std::printf("%s\n", line.c_str());
+  std::fflush(stdout);  // seen at once even when standard output is a file
+}
+
+std::vector<std::string> DescribeConfiguration() {
+  std::vector<std::string> lines;
+  for (const cGameKey& key : kGameKeys)
+    lines.push_back(std::string(key.section) + "." + key.key + " = " + key.held());
+  for (const cSpeciesRecord& species : gSpeciesTable) {
+    const std::string section = SpeciesSection(species.index + 1);
+    for (const cSpeciesKey& key : kSpeciesKeys) lines.push_back(section + "." + key.key + " = " + key.held(species));
+  }
+  return lines;
+}
+
+cVector ParseTriple(const std::string& text) {
+  // Without a comma, both the part before and the part after it are the whole text.
+  auto split = [](const std::string& whole, std::string& after) {
+    const size_t comma = whole.find(',');
+    after = comma == std::string::npos ? whole : whole.substr(comma + 1);
+    return static_cast<float>(std::strtod(whole.substr(0, comma).c_str(), nullptr));
+  };
+  std::string rest, last;
+  const float a = split(text, rest);
+  const float b = split(rest, last);
+  const float c = static_cast<float>(std::strtod(last.c_str(), nullptr));
+  return cVector(a, b, c);
+}

@@ -1,9 +1,13 @@
-// Game-wide settings read once from ZOMA.ini; field names are the INI keys.
+// Game-wide settings read once from ZOMA.ini; field names are the INI keys. Reading also fills
+// the camera, the day clock, the world's motive clock and the species table.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "world/vector.h"
+
+class cIniFile;
 
 struct cGameConfig {
   float turn_speed = 2000.0f;          // ms between fight turns
@@ -20,9 +24,24 @@ struct cGameConfig {
 
 extern cGameConfig gConfig;
 
-// Reads <current directory>/ZOMA.ini into gConfig, the camera, the day clock and the species
-// table, in the game's fixed key order. A missing file, section or key gives its default.
+// One line per value of the file that had to be mended because the game would crash or hang
+// on it, e.g. "ZOMA.ini: game.evolve_interval=0 is below 1; using 1". Refilled by every read.
+extern std::vector<std::string> gConfigDiagnostics;
+
+// <current directory>/ZOMA.ini; the directory may be of any length.
+std::string ConfigurationPath();
+
+// Reads ConfigurationPath() into gConfig, the camera, the day clock and the species table, in
+// the game's fixed key order, and prints the diagnostics on standard output. A missing file,
+// section or key gives its default silently.
 void ReadConfiguration();
+// The same from a file already read, without printing (tests and zoma-config).
+void ApplyConfiguration(const cIniFile& file);
+
+// What the game holds after the last read, one "section.key = value" line per key in read
+// order: numbers with %g, flags as 0 or 1, triples as three numbers, times in milliseconds,
+// avatar_species as its 0-based index and each proportion as the running total.
+std::vector<std::string> DescribeConfiguration();
 
 // "a,b,c" -> (a, b, c); a missing part repeats the text after the last comma found.
 cVector ParseTriple(const std::string& text);

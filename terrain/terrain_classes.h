@@ -4,9 +4,14 @@
 
 #include <cstdint>
 
+#include "world/vector.h"
+
+class cHeightField;
+
 enum eTerrainClass : int32_t { kTerrainLand = 1, kTerrainSteep = 2, kTerrainWater = 4 };
 
 constexpr int kTerrainCells = 64;
+constexpr float kTerrainCellSize = 8.0f;  // world units
 
 extern int32_t gTerrainClasses[kTerrainCells][kTerrainCells];
 
@@ -15,3 +20,12 @@ int32_t TerrainClassAt(float x, float y, float z);
 
 // Every cell land (tests, and the state before world setup).
 void FillTerrainWithLand();
+
+// Normalised heights below 0.25 are water, above 0.75 steep; both limits themselves are land.
+int32_t TerrainClassForHeight(float height);
+// Sets every cell of the grid from the heightfield (world setup).
+void ClassifyTerrain(const cHeightField& heights);
+
+// The centre of the land cell nearest to (x, z), measured the short way round the wrapping
+// world (the first in row order on a tie); false when no cell is land.
+bool NearestLandCellCentre(float x, float z, cVector& centre);

@@ -1,0 +1,14 @@
+// World setup: the steps of cKeltoGameWorld::BuildWorld, exposed so tests and tools can
+// populate a world over a terrain of their own. Runs once at start-up; nothing here runs again.
+#pragma once
+
+class cKeltoGameWorld;
+
+// Generates a diamond-square heightfield and sets gTerrainClasses from it (4095 random draws).
+void GenerateTerrain();
+
+// Reads the configuration, then places the home sites, 500 plants, the critters, the avatar
+// and its nest on the current terrain, in the game's fixed order of random draws. A terrain
+// without land gets one land cell at its centre (with a line on standard output), and land is
+// always found, however little of it there is.
+void PopulateWorld(cKeltoGameWorld& world);

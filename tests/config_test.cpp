@@ -1,0 +1,353 @@
+// Configuration: defaults, clamps, conversions, the species table, mended values, the file's
+// location and the listing zoma-config prints. Each test reads a ZOMA.ini of its own from a
+// scratch folder, as the game reads it from its current directory.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/camera.h"
+#include "app/config.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "platform/time_source.h"
+#include "scratch_folder.h"
+#include "world/day_clock.h"
+#include "world/species.h"
+#include "world/world.h"
+
+namespace {
+class ConfigTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gConfig = cGameConfig{};
+    gCamera = cCamera{};
+    gDayClock = cDayClock{};
+    gSpeciesTable.clear();
+    ResetWorld();
+    ResetGameState();
+    SetManualTime(10000);
+    StartGameClock();
+    SetManualTime(10700);  // game time 700, so clock starts are visible
+  }
+  void TearDown() override { UseRealTime(); }
+
+  static void Read(const std::string& ini) {
+    cScratchFolder::WriteIni(ini);
+    ReadConfiguration();
+  }
+
+  cScratchFolder folder_;
+};
+
+TEST_F(ConfigTest, NoFileGivesEveryDefault) {
+  ReadConfiguration();
+  EXPECT_EQ(gCamera.minDistance, 0.0f);
+  EXPECT_EQ(gCamera.maxDistance, 0.0f);
+  EXPECT_EQ(gCamera.distance, 0.0f);
+  EXPECT_FALSE(gCamera.iso_cam);
+  EXPECT_EQ(gConfig.turn_speed, 2000.0f);
+  EXPECT_EQ(gConfig.tree_cover_distance, 12.0f);
+  EXPECT_EQ(gConfig.evolve_interval, 3);
+  EXPECT_EQ(gConfig.carcass_decay_time, 0.0f);
+  EXPECT_EQ(gConfig.victory_points, 5);
+  EXPECT_EQ(gConfig.num_species, 1);
+  EXPECT_EQ(gConfig.avatar_species, 0);
+  EXPECT_EQ(gConfig.num_critters, 10);
+  EXPECT_EQ(gConfig.motive_cycle, 500);
+  EXPECT_EQ(gConfig.nesting_cycle, 500);
+  EXPECT_EQ(gDayClock.day_ms, 150000u);
+  EXPECT_EQ(gDayClock.night_ms, 3000u);
+  EXPECT_TRUE(gConfigDiagnostics.empty());
+
+  ASSERT_EQ(gSpeciesTable.size(), 1u);
+  const cSpeciesRecord& s = gSpeciesTable[0];
+  EXPECT_EQ(s.index, 0);
+  EXPECT_EQ(s.color.x, 1.0f);
+  EXPECT_EQ(s.color.y, 1.0f);
+  EXPECT_EQ(s.color.z, 1.0f);
+  EXPECT_EQ(s.attack, 1.0f);
+  EXPECT_EQ(s.defend, 1.0f);
+  EXPECT_EQ(s.walk_speed, 0.0f);
+  EXPECT_EQ(s.run_speed, 0.0f);
+  EXPECT_TRUE(s.nocturnal);
+  EXPECT_TRUE(s.attack_avatar);
+  EXPECT_EQ(s.climb, 0.0f);
+  EXPECT_EQ(s.swim, 0.0f);
+  EXPECT_EQ(s.proportion_sum, 10);
+  EXPECT_EQ(s.perception.x, 60.0f);
+  EXPECT_EQ(s.perception.y, 80.0f);
+  EXPECT_EQ(s.perception.z, 20.0f);
+  EXPECT_EQ(s.neighbor_distance, 20.0f);
+}
+
+TEST_F(ConfigTest, ClocksStartAtTheGameTimeOfReading) {
+  gDayClock.is_day = false;
+  gWorld->motive_clock_ms = 5;
+  Read("[game]\nday_length=120\nnight_length=45\n");
+  EXPECT_EQ(gDayClock.day_ms, 120000u);
+  EXPECT_EQ(gDayClock.night_ms, 45000u);
+  EXPECT_EQ(gDayClock.cycle_ms, 165000u);
+  EXPECT_EQ(gDayClock.cycle_start_ms, 700u);
+  EXPECT_TRUE(gDayClock.is_day);
+  EXPECT_EQ(gWorld->motive_clock_ms, 700u);
+}
+
+TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
+  Read("[game]\nmin_camera_dist=-1\nmax_camera_dist=0x20\ndefault_camera_dist=40\n"
+       "carcass_decay_time=90\niso_cam=2\ntree_cover_distance=7\nvictory_points=-2\n"
+       "motive_cycle=250\nnesting_cycle=300\n[combat]\nturn_speed=1500\n[species]\nnum_critters=-3\n");
+  EXPECT_EQ(gCamera.minDistance, 4294967296.0f) << "int as float takes the integer as unsigned";
+  EXPECT_EQ(gCamera.maxDistance, 32.0f);
+  EXPECT_EQ(gCamera.distance, 40.0f);
+  EXPECT_EQ(gConfig.carcass_decay_time, 90000.0f) << "seconds in the file, milliseconds in the game";
+  EXPECT_TRUE(gCamera.iso_cam);
+  EXPECT_EQ(gCamera.pitch, 50.0f) << "the follow view starts pitched at 50 degrees";
+  EXPECT_EQ(gConfig.tree_cover_distance, 7.0f);
+  EXPECT_EQ(gConfig.victory_points, -2);
+  EXPECT_EQ(gConfig.motive_cycle, 250);
+  EXPECT_EQ(gConfig.nesting_cycle, 300);
+  EXPECT_EQ(gConfig.turn_speed, 1500.0f) << "turn_speed lives in the combat section";
+  EXPECT_EQ(gConfig.num_critters, -3);
+}
+
+TEST_F(ConfigTest, TopDownViewLeavesThePitchAlone) {
+  gCamera.pitch = 12.0f;
+  Read("[game]\niso_cam=0\n");
+  EXPECT_FALSE(gCamera.iso_cam);
+  EXPECT_EQ(gCamera.pitch, 12.0f);
+}
+
+TEST_F(ConfigTest, CarcassLifetimeWrapsAsAnUnsignedProduct) {
+  Read("[game]\ncarcass_decay_time=4294968\n");
+  EXPECT_EQ(gConfig.carcass_decay_time, 704.0f);
+}
+
+struct cClampCase {
+  const char* ini;
+  int num_species;
+  int avatar_species;
+};
+
+class SpeciesCountClamp : public ConfigTest, public ::testing::WithParamInterface<cClampCase> {};
+
+TEST_P(SpeciesCountClamp, KeepsTheAvatarInsideTheTable) {
+  Read(GetParam().ini);
+  EXPECT_EQ(gConfig.num_species, GetParam().num_species);
+  EXPECT_EQ(gConfig.avatar_species, GetParam().avatar_species);
+  EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(GetParam().num_species));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpeciesCountClamp,
+    ::testing::Values(cClampCase{"[species]\navatar_species=0\n", 1, 0},
+                      cClampCase{"[species]\nnum_species=3\navatar_species=9\n", 3, 2},
+                      cClampCase{"[species]\nnum_species=3\navatar_species=2\n", 3, 1},
+                      cClampCase{"[species]\nnum_species=0\n", 1, 0},
+                      cClampCase{"[species]\nnum_species=-4\navatar_species=-5\n", 1, 0},
+                      cClampCase{"[species]\nnum_species=2\navatar_species=-2147483648\n", 2, 1}));
+
+TEST_F(ConfigTest, NoSpeciesCountStillReadsTheFirstSpeciesSection) {
+  Read("[species]\nnum_species=0\n[species0]\nattack=3\n[species1]\nattack=7\n");
+  ASSERT_EQ(gSpeciesTable.size(), 1u);
+  EXPECT_EQ(gSpeciesTable[0].attack, 7.0f);
+}
+
+TEST_F(ConfigTest, SpeciesSectionsFillTheTableInOrder) {
+  Read("[species]\nnum_species=3\n"
+       "[species1]\ncolor=255,128\nattack=-1\nwalk_speed=1.5e0xyz\nrun_speed=abc\nclimb= 0.25\nswim=-1\n"
+       "nocturnal=0\nattack_avatar=0\nproportion=10\nperception=7\nneighbor_distance=30\n"
+       "[species2]\nproportion=30\nperception=10,20\n"
+       "[species3]\nproportion=60\n");
+  ASSERT_EQ(gSpeciesTable.size(), 3u);
+  const cSpeciesRecord& first = gSpeciesTable[0];
+  EXPECT_EQ(first.color.x, 1.0f);
+  EXPECT_FLOAT_EQ(first.color.y, 128.0f / 255.0f) << "a missing third number repeats the second";
+  EXPECT_FLOAT_EQ(first.color.z, 128.0f / 255.0f);
+  EXPECT_EQ(first.attack, 4294967296.0f);
+  EXPECT_EQ(first.walk_speed, 1.5f) << "the longest valid number prefix";
+  EXPECT_EQ(first.run_speed, 0.0f) << "no number at all";
+  EXPECT_EQ(first.climb, 0.25f);
+  EXPECT_EQ(first.swim, -1.0f);
+  EXPECT_FALSE(first.nocturnal);
+  EXPECT_FALSE(first.attack_avatar);
+  EXPECT_EQ(first.perception.x, 7.0f);
+  EXPECT_EQ(first.perception.z, 7.0f);
+  EXPECT_EQ(first.neighbor_distance, 30.0f);
+  EXPECT_EQ(gSpeciesTable[1].perception.z, 20.0f);
+
+  const int sums[] = {10, 40, 100};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(gSpeciesTable[i].index, i);
+    EXPECT_EQ(gSpeciesTable[i].proportion_sum, sums[i]) << "the running total, not the key's value";
+  }
+  EXPECT_TRUE(gSpeciesTable[2].nocturnal) << "a species without its keys gets the defaults";
+  EXPECT_EQ(gSpeciesTable[2].color.y, 1.0f);
+}
+
+TEST_F(ConfigTest, AnEmptyTextValueIsReadAsEmptyNotAsTheDefault) {
+  Read("[species1]\ncolor=\nperception=\n");
+  EXPECT_EQ(gSpeciesTable[0].color.x, 0.0f);
+  EXPECT_EQ(gSpeciesTable[0].perception.y, 0.0f);
+}
+
+TEST_F(ConfigTest, TextValuesAreCutTo254Characters) {
+  Read("[species1]\nwalk_speed=" + std::string(253, '0') + "12\n");
+  EXPECT_EQ(gSpeciesTable[0].walk_speed, 1.0f);
+}
+
+struct cMendCase {
+  const char* name;
+  const char* ini;
+  const char* diagnostic;  // "" when nothing needs mending
+  int evolve_interval;
+  uint32_t day_ms;
+  uint32_t night_ms;
+  std::vector<int> proportion_sums;
+};
+
+class MendedValues : public ConfigTest, public ::testing::WithParamInterface<cMendCase> {};
+
+// Each of these would crash or hang the game; the game plays on with a sound value instead
+// and says so on standard output.
+TEST_P(MendedValues, AreReplacedAndReported) {
+  const cMendCase& c = GetParam();
+  ::testing::internal::CaptureStdout();
+  Read(c.ini);
+  const std::string printed = ::testing::internal::GetCapturedStdout();
+  const std::string expected = *c.diagnostic ? std::string(c.diagnostic) + "\n" : "";
+  EXPECT_EQ(printed, expected);
+  EXPECT_EQ(gConfigDiagnostics, (*c.diagnostic ? std::vector<std::string>{c.diagnostic} : std::vector<std::string>{}));
+  EXPECT_EQ(gConfig.evolve_interval, c.evolve_interval);
+  EXPECT_EQ(gDayClock.day_ms, c.day_ms);
+  EXPECT_EQ(gDayClock.night_ms, c.night_ms);
+  EXPECT_EQ(gDayClock.cycle_ms, c.day_ms + c.night_ms);
+  ASSERT_EQ(gSpeciesTable.size(), c.proportion_sums.size());
+  for (size_t i = 0; i < gSpeciesTable.size(); ++i) EXPECT_EQ(gSpeciesTable[i].proportion_sum, c.proportion_sums[i]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MendedValues,
+    ::testing::Values(
+        cMendCase{"sound", "[game]\nevolve_interval=1\nday_length=0\nnight_length=1\n", "", 1, 0, 1000, {10}},
+        cMendCase{"evolve0", "[game]\nevolve_interval=0\n", "ZOMA.ini: game.evolve_interval=0 is below 1; using 1", 1,
+                  150000, 3000, {10}},
+        cMendCase{"evolveNegative", "[game]\nevolve_interval=-3\n",
+                  "ZOMA.ini: game.evolve_interval=-3 is below 1; using 1", 1, 150000, 3000, {10}},
+        cMendCase{"dayCycle0", "[game]\nday_length=0\nnight_length=0\n",
+                  "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3", 3,
+                  150000, 3000, {10}},
+        cMendCase{"dayCycleWrapsTo0", "[game]\nday_length=-3\nnight_length=3\n",
+                  "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3", 3,
+                  150000, 3000, {10}},
+        cMendCase{"proportions0", "[species]\nnum_species=3\n[species1]\nproportion=0\n[species2]\nproportion=0\n"
+                                  "[species3]\nproportion=0\n",
+                  "ZOMA.ini: the speciesN.proportion values total 0; using 1 for each species", 3, 150000, 3000,
+                  {1, 2, 3}},
+        cMendCase{"proportionsCancel", "[species]\nnum_species=2\n[species1]\nproportion=10\n[species2]\nproportion=-10\n",
+                  "ZOMA.ini: the speciesN.proportion values total 0; using 1 for each species", 3, 150000, 3000,
+                  {1, 2}},
+        cMendCase{"proportionsNegative", "[species]\nnum_species=2\n[species1]\nproportion=-5\n[species2]\nproportion=-5\n",
+                  "ZOMA.ini: the speciesN.proportion values total -10; using 1 for each species", 3, 150000, 3000,
+                  {1, 2}}),
+    [](const ::testing::TestParamInfo<cMendCase>& info) { return info.param.name; });
+
+TEST_F(ConfigTest, EveryMendedValueOfOneFileIsListedInReadOrder) {
+  Read("[game]\nevolve_interval=0\nday_length=0\nnight_length=0\n[species1]\nproportion=0\n");
+  ASSERT_EQ(gConfigDiagnostics.size(), 3u);
+  EXPECT_NE(gConfigDiagnostics[0].find("evolve_interval"), std::string::npos);
+  EXPECT_NE(gConfigDiagnostics[1].find("day cycle"), std::string::npos);
+  EXPECT_NE(gConfigDiagnostics[2].find("proportion"), std::string::npos);
+  Read("");
+  EXPECT_TRUE(gConfigDiagnostics.empty()) << "every read starts a fresh list";
+}
+
+TEST_F(ConfigTest, TheFileIsTheOneInTheCurrentDirectory) {
+  EXPECT_EQ(ConfigurationPath(), (std::filesystem::current_path() / "ZOMA.ini").string());
+  std::filesystem::path deep = "deep";
+  for (int level = 0; level < 40; ++level) deep /= "level_" + std::to_string(level);
+  std::filesystem::create_directories(deep);
+  std::filesystem::current_path(deep);
+  ASSERT_GT(std::filesystem::current_path().string().size(), 300u);
+  Read("[game]\nvictory_points=9\n");
+  EXPECT_EQ(gConfig.victory_points, 9) << "a directory path of any length";
+}
+
+TEST_F(ConfigTest, DescriptionListsWhatTheGameHoldsInReadOrder) {
+  Read("[game]\nmin_camera_dist=15\nmax_camera_dist=150\ndefault_camera_dist=50\ntree_cover_distance=12\n"
+       "evolve_interval=0\ncarcass_decay_time=90\niso_cam=3\nvictory_points=4\nday_length=120\n"
+       "night_length=45\nmotive_cycle=500\nnesting_cycle=400\n[combat]\nturn_speed=1000\n"
+       "[species]\nnum_species=2\navatar_species=7\nnum_critters=40\n"
+       "[species1]\ncolor=255,128,0\nattack=20\ndefend=30\nwalk_speed=1.25\nnocturnal=0\nattack_avatar=0\n"
+       "run_speed=3\nclimb=0.5\nswim=0\nproportion=35\nperception=50,70,15\nneighbor_distance=25\n"
+       "[species2]\nproportion=15\n");
+  const std::vector<std::string> expected = {
+      "game.min_camera_dist = 15",
+      "game.max_camera_dist = 150",
+      "game.default_camera_dist = 50",
+      "combat.turn_speed = 1000",
+      "game.tree_cover_distance = 12",
+      "game.evolve_interval = 1",
+      "game.carcass_decay_time = 90000",
+      "game.iso_cam = 1",
+      "game.victory_points = 4",
+      "species.num_species = 2",
+      "species.avatar_species = 1",
+      "species.num_critters = 40",
+      "game.day_length = 120000",
+      "game.night_length = 45000",
+      "game.motive_cycle = 500",
+      "game.nesting_cycle = 400",
+      "species1.color = 1 0.501961 0",
+      "species1.attack = 20",
+      "species1.defend = 30",
+      "species1.walk_speed = 1.25",
+      "species1.nocturnal = 0",
+      "species1.attack_avatar = 0",
+      "species1.run_speed = 3",
+      "species1.climb = 0.5",
+      "species1.swim = 0",
+      "species1.proportion = 35",
+      "species1.perception = 50 70 15",
+      "species1.neighbor_distance = 25",
+      "species2.color = 1 1 1",
+      "species2.attack = 1",
+      "species2.defend = 1",
+      "species2.walk_speed = 0",
+      "species2.nocturnal = 1",
+      "species2.attack_avatar = 1",
+      "species2.run_speed = 0",
+      "species2.climb = 0",
+      "species2.swim = 0",
+      "species2.proportion = 50",
+      "species2.perception = 60 80 20",
+      "species2.neighbor_distance = 20",
+  };
+  EXPECT_EQ(DescribeConfiguration(), expected);
+}
+
+struct cTripleCase {
+  const char* text;
+  float a, b, c;
+};
+
+class ParseTripleCases : public ::testing::TestWithParam<cTripleCase> {};
+
+TEST_P(ParseTripleCases, SplitsAtTheFirstTwoCommas) {
+  const cVector v = ParseTriple(GetParam().text);
+  EXPECT_EQ(v.x, GetParam().a) << GetParam().text;
+  EXPECT_EQ(v.y, GetParam().b) << GetParam().text;
+  EXPECT_EQ(v.z, GetParam().c) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ParseTripleCases,
+                         ::testing::Values(cTripleCase{"1,2,3", 1, 2, 3},
+                                           cTripleCase{"7", 7, 7, 7},
+                                           cTripleCase{"1,2", 1, 2, 2},
+                                           cTripleCase{" 4, 5.5 ,\t6", 4, 5.5f, 6},
+                                           cTripleCase{"1,,3", 1, 0, 3},
+                                           cTripleCase{"1,2,3,4", 1, 2, 3},
+                                           cTripleCase{"x,2,3", 0, 2, 3},
+                                           cTripleCase{"", 0, 0, 0},
+                                           cTripleCase{"300,-1,2e2", 300, -1, 200}));
+}  // namespace

@@ -1,0 +1,169 @@
+// Terrain: the diamond-square heightfield (range, draw count, reproducibility, wrapping), the
+// class thresholds, the point query at the edges and outside the world, and the land search.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "terrain/height_field.h"
+#include "terrain/terrain_builder.h"
+#include "terrain/terrain_classes.h"
+#include "world/random.h"
+
+namespace {
+cHeightField BuiltWithSeed(uint32_t seed) {
+  SeedRandom(seed);
+  cHeightField field;
+  cDiamondSquareTerrainBuilder().Build(field);
+  return field;
+}
+
+TEST(DiamondSquare, NormalisesToExactlyZeroAndOne) {
+  for (uint32_t seed : {1u, 7u, 123456u, 0xDEADBEEFu}) {
+    const cHeightField field = BuiltWithSeed(seed);
+    int zeros = 0, ones = 0;
+    for (int row = 0; row < kTerrainCells; ++row) {
+      for (int column = 0; column < kTerrainCells; ++column) {
+        const float h = field.Height(row, column);
+        ASSERT_GE(h, 0.0f) << "seed " << seed;
+        ASSERT_LE(h, 1.0f) << "seed " << seed;
+        zeros += h == 0.0f;
+        ones += h == 1.0f;
+      }
+    }
+    EXPECT_GE(zeros, 1) << "seed " << seed;
+    EXPECT_GE(ones, 1) << "seed " << seed;
+  }
+}
+
+TEST(DiamondSquare, MakesExactly4095Draws) {
+  SeedRandom(99);
+  for (int i = 0; i < 4095; ++i) NextRandom();
+  const int next = NextRandom();
+
+  BuiltWithSeed(99);
+  EXPECT_EQ(NextRandom(), next) << "the draw after the build is the 4096th of the sequence";
+}
+
+TEST(DiamondSquare, ASeedReproducesTheSurfaceAndAnotherChangesIt) {
+  const cHeightField a = BuiltWithSeed(4242), b = BuiltWithSeed(4242), c = BuiltWithSeed(4243);
+  int differing = 0;
+  for (int row = 0; row < kTerrainCells; ++row) {
+    for (int column = 0; column < kTerrainCells; ++column) {
+      ASSERT_EQ(a.Height(row, column), b.Height(row, column));
+      differing += a.Height(row, column) != c.Height(row, column);
+    }
+  }
+  EXPECT_GT(differing, 4000);
+}
+
+// The surface tiles: neighbours across the border differ no more than neighbours inside. A
+// builder that read past the edge without wrapping would tear a seam along it.
+TEST(DiamondSquare, WrapsWithoutASeam) {
+  double seam = 0.0, inside = 0.0;
+  for (uint32_t seed = 1; seed <= 20; ++seed) {
+    const cHeightField field = BuiltWithSeed(seed);
+    for (int i = 0; i < kTerrainCells; ++i) {
+      seam += std::fabs(field.Height(63, i) - field.Height(0, i)) + std::fabs(field.Height(i, 63) - field.Height(i, 0));
+      inside += std::fabs(field.Height(31, i) - field.Height(32, i)) + std::fabs(field.Height(i, 31) - field.Height(i, 32));
+    }
+  }
+  EXPECT_LT(seam, inside * 1.5);
+}
+
+TEST(HeightField, IndicesWrapModulo64) {
+  cHeightField field;
+  field.Cell(63, 0) = 0.5f;
+  field.Cell(1, 2) = 0.25f;
+  field.Cell(0, 63) = 0.75f;
+  EXPECT_EQ(field.Height(-1, 64), 0.5f);
+  EXPECT_EQ(field.Height(-64, 127), 0.75f);
+  EXPECT_EQ(field.Height(65, -62), 0.25f);
+  EXPECT_EQ(field.Height(1 - 64 * 5, 2 + 64 * 3), 0.25f) << "far outside the -64.. range as well";
+}
+
+struct cThresholdCase {
+  float height;
+  int32_t terrainClass;
+};
+
+class Thresholds : public ::testing::TestWithParam<cThresholdCase> {};
+
+TEST_P(Thresholds, ClassifyHeights) {
+  EXPECT_EQ(TerrainClassForHeight(GetParam().height), GetParam().terrainClass) << GetParam().height;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Thresholds,
+                         ::testing::Values(cThresholdCase{0.0f, kTerrainWater},
+                                           cThresholdCase{std::nextafter(0.25f, 0.0f), kTerrainWater},
+                                           cThresholdCase{0.25f, kTerrainLand},
+                                           cThresholdCase{0.5f, kTerrainLand},
+                                           cThresholdCase{0.75f, kTerrainLand},
+                                           cThresholdCase{std::nextafter(0.75f, 1.0f), kTerrainSteep},
+                                           cThresholdCase{1.0f, kTerrainSteep}));
+
+TEST(ClassifyTerrain, SetsEveryCellFromItsHeight) {
+  cHeightField field;
+  for (int row = 0; row < kTerrainCells; ++row)
+    for (int column = 0; column < kTerrainCells; ++column)
+      field.Cell(row, column) = static_cast<float>((row * 3 + column) % 5) * 0.25f;  // 0, .25, .5, .75, 1
+  ClassifyTerrain(field);
+  for (int row = 0; row < kTerrainCells; ++row)
+    for (int column = 0; column < kTerrainCells; ++column)
+      ASSERT_EQ(gTerrainClasses[row][column], TerrainClassForHeight(field.Height(row, column)));
+  EXPECT_EQ(gTerrainClasses[0][0], kTerrainWater);
+  EXPECT_EQ(gTerrainClasses[0][4], kTerrainSteep);
+  FillTerrainWithLand();
+}
+
+// Every cell holds its own number, so a query names the cell it read.
+class TerrainClassAtTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int row = 0; row < kTerrainCells; ++row)
+      for (int column = 0; column < kTerrainCells; ++column) gTerrainClasses[row][column] = row * 100 + column;
+  }
+  void TearDown() override { FillTerrainWithLand(); }
+};
+
+TEST_F(TerrainClassAtTest, ReadsTheCellUnderThePointAndClampsOutside) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  struct {
+    float x, z;
+    int row, column;
+  } const cases[] = {
+      {0.0f, 0.0f, 0, 0},        {511.9f, 511.9f, 63, 63}, {8.0f, 7.99f, 1, 0},      {-5.0f, 600.0f, 0, 63},
+      {7.99f, 8.0f, 0, 1},       {-8.5f, 256.0f, 0, 32},   {552.0f, 40.0f, 63, 5},   {512.0f, 0.5f, 63, 0},
+      {1e30f, -1e30f, 63, 0},    {nan, 100.0f, 63, 12},     {-1e9f, 1e9f, 0, 63},     {255.9f, 256.0f, 31, 32},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(TerrainClassAt(c.x, 123.0f, c.z), c.row * 100 + c.column) << "(" << c.x << ", " << c.z << ")";
+}
+
+class NearestLand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto& row : gTerrainClasses)
+      for (int32_t& cell : row) cell = kTerrainWater;
+  }
+  void TearDown() override { FillTerrainWithLand(); }
+};
+
+TEST_F(NearestLand, ReportsNoLand) {
+  cVector centre(-1, -1, -1);
+  EXPECT_FALSE(NearestLandCellCentre(100.0f, 100.0f, centre));
+}
+
+TEST_F(NearestLand, FindsTheNearestCellCentreTheShortWayRound) {
+  gTerrainClasses[63][0] = kTerrainLand;
+  gTerrainClasses[5][0] = kTerrainLand;
+  gTerrainClasses[2][3] = kTerrainSteep;
+  cVector centre;
+  ASSERT_TRUE(NearestLandCellCentre(2.0f, 4.0f, centre));
+  EXPECT_EQ(centre.x, 508.0f) << "across the edge is nearer than cell 5";
+  EXPECT_EQ(centre.z, 4.0f);
+  ASSERT_TRUE(NearestLandCellCentre(40.0f, 10.0f, centre));
+  EXPECT_EQ(centre.x, 44.0f);
+  EXPECT_EQ(TerrainClassAt(centre.x, 0.0f, centre.z), kTerrainLand);
+}
+}  // namespace

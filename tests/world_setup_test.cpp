@@ -1,0 +1,257 @@
+// World setup: a seeded world checked against the layout rules (land under everything, the
+// nest at the avatar's start, critters near their species' home sites, the order of random
+// draws), the configurations at the edges, and terrains with little or no land.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include "app/camera.h"
+#include "app/config.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "app/world_setup.h"
+#include "platform/time_source.h"
+#include "scratch_folder.h"
+#include "terrain/terrain_classes.h"
+#include "world/day_clock.h"
+#include "world/geometry.h"
+#include "world/random.h"
+#include "world/species.h"
+#include "world/world.h"
+
+namespace {
+constexpr uint32_t kSeed = 20240611;
+
+const char* const kThreeSpecies =
+    "[species]\nnum_species=3\navatar_species=3\nnum_critters=60\n"
+    "[species1]\nattack=11\ndefend=12\nwalk_speed=1.1\nrun_speed=2.1\nnocturnal=0\nattack_avatar=0\n"
+    "proportion=50\nperception=51,71,11\nneighbor_distance=21\nclimb=0.5\n"
+    "[species2]\nattack=22\ndefend=23\nwalk_speed=1.2\nrun_speed=2.2\nswim=0.7\nproportion=30\n"
+    "[species3]\nattack=33\ndefend=34\nwalk_speed=1.3\nrun_speed=2.3\nproportion=20\nclimb=0.25\nswim=0.125\n";
+
+class WorldSetupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gConfig = cGameConfig{};
+    gCamera = cCamera{};
+    gDayClock = cDayClock{};
+    ResetWorld();
+    ResetSimulationGlobals();
+    ResetGameState();
+    SetManualTime(1000);
+    StartGameClock();
+  }
+  void TearDown() override {
+    FillTerrainWithLand();
+    UseRealTime();
+  }
+
+  static void Build(const std::string& ini, uint32_t seed = kSeed) {
+    cScratchFolder::WriteIni(ini);
+    SeedRandom(seed);
+    gWorld->BuildWorld();
+  }
+
+  cScratchFolder folder_;
+};
+
+bool OnLand(const cKeltoGameObject* object) {
+  return TerrainClassAt(object->position.x, object->position.y, object->position.z) == kTerrainLand;
+}
+
+float WrappedGap(float a, float b) {
+  float d = std::fabs(a - b);
+  return std::min(d, 512.0f - d);
+}
+
+bool NearSomeSite(const cVector& p, const std::vector<cVector>& sites) {
+  for (const cVector& site : sites)
+    if (WrappedGap(p.x, site.x) <= 10.0f && WrappedGap(p.z, site.z) <= 10.0f) return true;
+  return false;
+}
+
+// The home sites are discarded after setup; they are the first land points drawn after the
+// terrain, six passes over the species.
+std::vector<std::vector<cVector>> HomeSitesOfSeed(uint32_t seed, int species) {
+  SeedRandom(seed);
+  GenerateTerrain();
+  std::vector<std::vector<cVector>> sites(species);
+  for (int pass = 0; pass < 6; ++pass) {
+    for (auto& list : sites) {
+      cVector p;
+      do p = RandomWorldPosition();
+      while (TerrainClassAt(p.x, p.y, p.z) != kTerrainLand);
+      list.push_back(p);
+    }
+  }
+  return sites;
+}
+
+TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
+  Build(kThreeSpecies);
+  const cKeltoGameWorld& world = *gWorld;
+  ASSERT_EQ(world.plants.size(), 500u);
+  ASSERT_EQ(world.critters.size(), 60u);
+  ASSERT_EQ(world.nests.size(), 1u);
+  ASSERT_EQ(world.objects.size(), 561u) << "plants, critters and the nest; not the avatar";
+  for (size_t i = 0; i < 500; ++i) EXPECT_EQ(world.objects[i], world.plants[i]);
+  for (size_t i = 0; i < 60; ++i) EXPECT_EQ(world.objects[500 + i], world.critters[i]);
+  EXPECT_EQ(world.objects.back(), world.nests.front());
+
+  for (const cKeltoGamePlant* plant : world.plants) {
+    EXPECT_TRUE(OnLand(plant));
+    EXPECT_GE(plant->position.x, 0.0f);
+    EXPECT_LE(plant->position.x, 552.0f) << "offsets reach at most 40 beyond the edge";
+    EXPECT_GE(plant->heading, 0.0f);
+    EXPECT_LE(plant->heading, 6.28318f);
+  }
+
+  const auto sites = HomeSitesOfSeed(kSeed, 3);
+  std::set<int> speciesSeen;
+  for (const cKeltoGameCritter* critter : world.critters) {
+    ASSERT_GE(critter->species, 0);
+    ASSERT_LT(critter->species, 3);
+    speciesSeen.insert(critter->species);
+    EXPECT_TRUE(OnLand(critter));
+    EXPECT_TRUE(NearSomeSite(critter->position, sites[critter->species]))
+        << "critter at " << critter->position.x << "," << critter->position.z;
+  }
+  EXPECT_EQ(speciesSeen.size(), 3u);
+
+  const cKeltoGameCritter* avatar = world.avatar;
+  ASSERT_NE(avatar, nullptr);
+  EXPECT_TRUE(OnLand(avatar));
+  EXPECT_TRUE(NearSomeSite(avatar->position, sites[2]));
+  const cVector nest = world.nests.front()->position;
+  EXPECT_EQ(nest.x, avatar->position.x);
+  EXPECT_EQ(nest.z, avatar->position.z);
+}
+
+TEST_F(WorldSetupTest, CrittersTakeTheirSpeciesTraitsAndTheAvatarItsOwn) {
+  Build(kThreeSpecies);
+  for (const cKeltoGameCritter* c : gWorld->critters) {
+    const cSpeciesRecord& kind = gSpeciesTable[c->species];
+    EXPECT_EQ(c->attack, kind.attack);
+    EXPECT_EQ(c->defend, kind.defend);
+    EXPECT_EQ(c->walk_speed, kind.walk_speed);
+    EXPECT_EQ(c->run_speed, kind.run_speed);
+    EXPECT_EQ(c->climb, kind.climb);
+    EXPECT_EQ(c->swim, kind.swim);
+    EXPECT_EQ(c->nocturnal, kind.nocturnal);
+    EXPECT_EQ(c->attack_avatar, kind.attack_avatar);
+    EXPECT_EQ(c->neighbor_distance, kind.neighbor_distance);
+    EXPECT_EQ(c->perception[1], kind.perception.y);
+    EXPECT_EQ(c->state, kStateFlocking);
+    EXPECT_EQ(c->health, 100.0f);
+    EXPECT_EQ(c->stealth, 1.0f);
+    EXPECT_FALSE(c->is_avatar);
+    EXPECT_FALSE(c->aware);
+  }
+  const cKeltoGameCritter& avatar = *gWorld->avatar;
+  const cSpeciesRecord& kind = gSpeciesTable[2];
+  EXPECT_TRUE(avatar.is_avatar);
+  EXPECT_EQ(avatar.species, 2);
+  EXPECT_EQ(avatar.attack, 60.0f) << "not the species' attack";
+  EXPECT_EQ(avatar.defend, 40.0f);
+  EXPECT_EQ(avatar.walk_speed, kind.walk_speed);
+  EXPECT_EQ(avatar.run_speed, kind.run_speed);
+  EXPECT_EQ(avatar.climb, kind.climb);
+  EXPECT_EQ(avatar.swim, kind.swim);
+  EXPECT_EQ(avatar.neighbor_distance, 20.0f);
+  EXPECT_EQ(avatar.heading, 0.0f);
+  EXPECT_EQ(avatar.speed, 0.0f);
+  EXPECT_EQ(avatar.perception[0], 0.0f);
+  EXPECT_FALSE(avatar.nocturnal);
+  EXPECT_FALSE(avatar.attack_avatar);
+  EXPECT_EQ(avatar.target.x, avatar.position.x) << "the avatar starts standing still";
+  EXPECT_EQ(avatar.target.z, avatar.position.z);
+}
+
+TEST_F(WorldSetupTest, ASeedReproducesTheWorld) {
+  Build(kThreeSpecies);
+  std::vector<cVector> first;
+  for (const cKeltoGameObject* o : gWorld->objects) first.push_back(o->position);
+  first.push_back(gWorld->avatar->position);
+
+  ResetWorld();
+  Build(kThreeSpecies);
+  ASSERT_EQ(gWorld->objects.size() + 1, first.size());
+  for (size_t i = 0; i < gWorld->objects.size(); ++i) {
+    EXPECT_EQ(gWorld->objects[i]->position.x, first[i].x);
+    EXPECT_EQ(gWorld->objects[i]->position.z, first[i].z);
+  }
+  EXPECT_EQ(gWorld->avatar->position.x, first.back().x);
+}
+
+TEST_F(WorldSetupTest, OneSpeciesWithoutCrittersHoldsPlantsAndTheNest) {
+  Build("[species]\nnum_critters=0\n");
+  EXPECT_TRUE(gWorld->critters.empty());
+  EXPECT_EQ(gWorld->objects.size(), 501u);
+  EXPECT_EQ(gWorld->objects.back(), gWorld->nests.front());
+  EXPECT_NE(gWorld->avatar, nullptr);
+}
+
+TEST_F(WorldSetupTest, NegativeCritterCountCreatesNone) {
+  Build("[species]\nnum_critters=-5\n");
+  EXPECT_TRUE(gWorld->critters.empty());
+}
+
+TEST_F(WorldSetupTest, ASpeciesWithoutProportionGetsNoCritters) {
+  Build("[species]\nnum_species=2\nnum_critters=50\n[species1]\nproportion=10\n[species2]\nproportion=0\n");
+  ASSERT_EQ(gWorld->critters.size(), 50u);
+  for (const cKeltoGameCritter* c : gWorld->critters) EXPECT_EQ(c->species, 0);
+}
+
+TEST_F(WorldSetupTest, ProportionsAllZeroShareTheCrittersOut) {
+  ::testing::internal::CaptureStdout();
+  Build("[species]\nnum_species=3\nnum_critters=60\n[species1]\nproportion=0\n[species2]\nproportion=0\n"
+        "[species3]\nproportion=0\n");
+  ::testing::internal::GetCapturedStdout();
+  std::set<int> seen;
+  for (const cKeltoGameCritter* c : gWorld->critters) seen.insert(c->species);
+  EXPECT_EQ(seen, (std::set<int>{0, 1, 2}));
+}
+
+class ScarceLandTest : public WorldSetupTest {
+ protected:
+  static void FillWith(int32_t terrainClass) {
+    for (auto& row : gTerrainClasses)
+      for (int32_t& cell : row) cell = terrainClass;
+  }
+
+  static void ExpectEverythingOnLand() {
+    ASSERT_EQ(gWorld->plants.size(), 500u);
+    for (const cKeltoGamePlant* p : gWorld->plants) EXPECT_TRUE(OnLand(p));
+    for (const cKeltoGameCritter* c : gWorld->critters) EXPECT_TRUE(OnLand(c));
+    EXPECT_TRUE(OnLand(gWorld->avatar));
+  }
+};
+
+TEST_F(ScarceLandTest, ATerrainWithoutLandGetsLandAtItsCentre) {
+  cScratchFolder::WriteIni("[species]\nnum_critters=20\n");
+  FillWith(kTerrainWater);
+  SeedRandom(kSeed);
+  ::testing::internal::CaptureStdout();
+  PopulateWorld(*gWorld);
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(),
+            "World setup: the terrain has no land cell; making cell [32][32] at the centre land\n");
+  EXPECT_EQ(gTerrainClasses[32][32], kTerrainLand);
+  ExpectEverythingOnLand();
+  EXPECT_EQ(TerrainClassAt(256.0f, 0.0f, 256.0f), kTerrainLand);
+}
+
+TEST_F(ScarceLandTest, OneLandCellAtTheCornerStillHoldsEverything) {
+  cScratchFolder::WriteIni("[species]\nnum_species=2\nnum_critters=20\n");
+  FillWith(kTerrainSteep);
+  gTerrainClasses[0][0] = kTerrainLand;
+  SeedRandom(kSeed);
+  PopulateWorld(*gWorld);
+  ExpectEverythingOnLand();
+  for (const cKeltoGamePlant* p : gWorld->plants) {
+    EXPECT_LT(p->position.x, 8.0f);
+    EXPECT_LT(p->position.z, 8.0f);
+  }
+}
+}  // namespace
