@@ -1,16 +1,46 @@
-// Player input: mouse and keyboard handlers registered with GLUT, and the drag record.
+// Player input: the mouse and keyboard handlers registered with GLUT, the drag record, and
+// the small window interface they need (motion callback, window size, ground picking), so
+// that every rule here runs headless under test with a stand-in window.
 #pragma once
 
 #include <cstdint>
+
+#include "world/vector.h"
 
 struct cInputState {
   int mouseX = 0, mouseY = 0;  // last passive-motion position, window pixels, y down
   int dragX = 0, dragY = 0;    // last press, then last drag motion
   bool leftDragActive = false;
   uint32_t leftPressMs = 0;
+  bool leftPressOnDialog = false;  // the last left press was taken by the evolution dialog
 };
 
 extern cInputState gInputState;
+
+// GLUT's button and state numbers, and its code for the up-arrow key.
+constexpr int kLeftButton = 0;
+constexpr int kRightButton = 2;
+constexpr int kButtonDown = 0;
+constexpr int kButtonUp = 1;
+constexpr int kSpecialKeyUp = 101;
+
+// Which drag handler receives pointer motion while a button is held.
+enum class eMotionHandler { kNone, kOrbit, kSteer };
+
+// What the handlers ask of the window system. The GL layer installs the GLUT window at
+// start-up (InitDirectInputMouse); tests install their own. The handlers do nothing while
+// none is installed.
+class cInputWindow {
+ public:
+  virtual ~cInputWindow() = default;
+  virtual void SetMotionHandler(eMotionHandler handler) = 0;
+  virtual int Width() = 0;
+  virtual int Height() = 0;
+  // The ground point under a window point, relative to the avatar (UnprojectToGround).
+  virtual cVector GroundUnder(int x, int y) = 0;
+};
+// Returns the window installed before; null uninstalls.
+cInputWindow* SetInputWindow(cInputWindow* window);
 
 void OnMouseMove(int x, int y);
 void OnMouseButton(int button, int state, int x, int y);
@@ -21,3 +51,6 @@ void OnSpecialKey(int key, int x, int y);
 // The wheel: created at start-up; WheelStep is -1, 0 or +1 per frame.
 void InitDirectInputMouse();
 int WheelStep();
+
+// Back to the start-up values of gInputState (tests).
+void ResetInputState();

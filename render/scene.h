@@ -1,4 +1,14 @@
-// The frame's scene: the world around the avatar, then the 2D overlays.
+// The frame's scene: the world around the avatar, then the 2D overlays. Called after the
+// camera is set up; leaves the depth test on, depth writes on and line width 1.
 #pragma once
 
+#include "world/vector.h"
+
 void DrawScene();
+// The world pass: ground, objects, compass, daylight dial, days counter, fights and the
+// avatar's status, all drawn relative to `centre`.
+void DrawWorld(const cVector& centre);
+// glColor3f of a colour under the frame's day/night brightness.
+void SetLitColor(float r, float g, float b);
+// Puts the GL painter behind every object's Draw slot; DrawScene does it on first use.
+void InstallObjectPainter();

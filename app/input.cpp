@@ -1,0 +1,107 @@
+// The mouse: orbit and steer drags, walking by clicks on the ground, the long-press release
+// that stops the avatar, clicks handed to the evolution dialog, and the wheel.
+#include "app/input.h"
+
+#include "app/camera.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "app/object_click.h"
+#include "dialog/evolution.h"
+#include "platform/mouse_wheel.h"
+#include "world/world.h"
+
+cInputState gInputState;
+
+namespace {
+cInputWindow* gInputWindow = nullptr;
+
+// A left press held longer than this steers continuously instead of setting one target.
+constexpr uint32_t kLongPressMs = 200;
+
+bool HeldLongerThanAClick() { return GameTime() - gInputState.leftPressMs > kLongPressMs; }
+
+void WalkToward(const cVector& groundOffset) {
+  cKeltoGameCritter* avatar = gWorld->GetAvatar();
+  avatar->target = groundOffset + *avatar->GetPosition();
+}
+
+void StartOrbit(int x, int y) {
+  gInputState.dragX = x;
+  gInputState.dragY = y;
+  gInputWindow->SetMotionHandler(eMotionHandler::kOrbit);
+}
+
+// Releasing a long left press presses again at the window centre, where the avatar is drawn:
+// the avatar is given its own position and stops. A press the dialog took was no press on the
+// world, so its release must not stop the avatar or act on whatever lies under the dialog.
+void ReleaseButton(int button, int x, int y) {
+  gInputWindow->SetMotionHandler(eMotionHandler::kNone);
+  if (EvolutionDialogVisible()) EvolutionDialogMouseUp(x, y);
+  gInputState.leftDragActive = false;
+  if (button == kLeftButton && !gInputState.leftPressOnDialog && HeldLongerThanAClick()) {
+    const int cx = static_cast<int>(gInputWindow->Width() * 0.5f);
+    const int cy = static_cast<int>(gInputWindow->Height() * 0.5f);
+    OnMouseButton(kLeftButton, kButtonDown, cx, cy);
+  }
+}
+
+void PressLeft(int x, int y) {
+  if (gCamera.iso_cam) gCamera.yawOffset = 0.0f;  // swing back behind the avatar
+  gInputState.leftPressOnDialog = EvolutionDialogVisible() && EvolutionDialogMouseDown(x, y);
+  if (gInputState.leftPressOnDialog) return;
+  gInputState.leftDragActive = true;
+  gInputState.dragX = x;
+  gInputState.dragY = y;
+  gInputState.leftPressMs = GameTime();
+  const cVector ground = gInputWindow->GroundUnder(x, y);
+  gWorld->CancelAvatarActions();
+  if (ActOnClickedObject(gGameState.hoveredObject)) return;
+  WalkToward(ground);
+  gInputWindow->SetMotionHandler(eMotionHandler::kSteer);
+}
+}  // namespace
+
+cInputWindow* SetInputWindow(cInputWindow* window) {
+  cInputWindow* previous = gInputWindow;
+  gInputWindow = window;
+  return previous;
+}
+
+void ResetInputState() { gInputState = cInputState{}; }
+
+void OnMouseMove(int x, int y) {
+  gInputState.mouseX = x;
+  gInputState.mouseY = y;
+}
+
+void OnMouseButton(int button, int state, int x, int y) {
+  if (!gInputWindow) return;
+  if (button == kRightButton && state == kButtonDown) {
+    StartOrbit(x, y);
+  } else if (state == kButtonUp) {
+    ReleaseButton(button, x, y);
+  } else if (button == kLeftButton && state == kButtonDown) {
+    PressLeft(x, y);
+  }
+}
+
+// One degree per pixel; pitch is not limited (the top-down view forces it back to 90).
+void OnOrbitDrag(int x, int y) {
+  gCamera.yawOffset += static_cast<float>(x - gInputState.dragX);
+  gCamera.pitch += static_cast<float>(y - gInputState.dragY);
+  gInputState.dragX = x;
+  gInputState.dragY = y;
+}
+
+// Also called every unpaused frame while the left button is held, so a held button keeps
+// steering when the pointer rests.
+void OnSteerDrag(int x, int y) {
+  gInputState.dragX = x;
+  gInputState.dragY = y;
+  if (gInputWindow && HeldLongerThanAClick()) WalkToward(gInputWindow->GroundUnder(x, y));
+}
+
+int WheelStep() {
+  const int motion = TakeWheelMotion();
+  return (motion > 0) - (motion < 0);
+}

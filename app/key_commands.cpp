@@ -1,0 +1,83 @@
+// The keyboard: one table of the game's keys (view, zoom, pause and commands), and the
+// up-arrow nudge of the view centre.
+#include <cctype>
+#include <cmath>
+
+#include "app/camera.h"
+#include "app/frame_tick.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "app/input.h"
+#include "dialog/evolution.h"
+#include "render/view_state.h"
+#include "script/hooks.h"
+#include "world/geometry.h"
+#include "world/world.h"
+
+namespace {
+constexpr float kFieldOfViewStep = 5.0f;
+constexpr float kNarrowestFieldOfView = 20.0f;
+constexpr float kWidestFieldOfView = 120.0f;
+constexpr float kFollowViewPitch = 45.0f;
+
+void WidenFieldOfView() {
+  gCamera.fieldOfView += kFieldOfViewStep;
+  if (gCamera.fieldOfView > kWidestFieldOfView) gCamera.fieldOfView = kWidestFieldOfView;
+}
+
+void NarrowFieldOfView() {
+  gCamera.fieldOfView -= kFieldOfViewStep;
+  if (gCamera.fieldOfView < kNarrowestFieldOfView) gCamera.fieldOfView = kNarrowestFieldOfView;
+}
+
+void ToggleFollowView() {
+  gCamera.iso_cam = !gCamera.iso_cam;
+  if (gCamera.iso_cam) gCamera.pitch = kFollowViewPitch;
+}
+
+void ToggleFreeZoom() { gGameState.freeZoom = !gGameState.freeZoom; }
+void ToggleCurvedHorizon() { curved_horizon = !curved_horizon; }
+void KillAvatar() { gWorld->GetAvatar()->health = 0.0f; }
+
+void TogglePause() {
+  if (gGameState.paused) {
+    ResumeGame();
+  } else {
+    PauseGame();
+  }
+}
+
+// The same two steps as at the start of a new day.
+void EvolveSpeciesNow() {
+  EvolveAllSpecies();
+  gWorld->RefreshCritterStats();
+}
+
+struct cKeyBinding {
+  unsigned char key;  // letters in upper case; they act in either case
+  void (*action)();
+};
+
+const cKeyBinding kKeyBindings[] = {
+    {'+', WidenFieldOfView},    {'=', WidenFieldOfView}, {'-', NarrowFieldOfView},
+    {'C', ToggleFollowView},    {'D', ToggleFreeZoom},   {'E', OpenEvolutionDialog},
+    {'F', ToggleCurvedHorizon}, {'K', KillAvatar},       {'M', BuildNest},
+    {'P', TogglePause},         {'T', EvolveSpeciesNow},
+};
+}  // namespace
+
+void OnKeyboard(unsigned char key, int, int) {
+  const auto upper = static_cast<unsigned char>(std::toupper(key));
+  for (const cKeyBinding& binding : kKeyBindings) {
+    if (binding.key == upper) binding.action();
+  }
+}
+
+// Moves the view centre one unit along the camera's ground direction. The next scene draw
+// puts it back on the avatar, so the nudge never shows.
+void OnSpecialKey(int key, int, int) {
+  if (key != kSpecialKeyUp) return;
+  const float yaw = gCamera.yaw * 0.01745328f;
+  view_centre.x += std::sin(yaw);
+  view_centre.z -= std::cos(yaw);
+}

@@ -1,0 +1,164 @@
+// How each world object looks: trees, carcass faces, nests and the critters' arrowheads,
+// drawn as flat line drawings and discs at their offsets from the view centre. Installed
+// behind the objects' Draw slots.
+#include <GL/glu.h>
+
+#include "app/config.h"
+#include "app/game_clock.h"
+#include "app/game_state.h"
+#include "render/grc_circle.h"
+#include "render/object_colours.h"
+#include "render/scene.h"
+#include "render/view_state.h"
+#include "world/geometry.h"
+#include "world/objects.h"
+
+namespace {
+constexpr float kDegreesPerRadian = 57.295826f;
+
+struct cRing {
+  float height;
+  float radius;
+};
+constexpr float kTrunkHeights[] = {0.0f, 0.75f, 1.5f, 2.25f};
+constexpr cRing kCrownRings[] = {{2.5f, 3.0f}, {3.0f, 2.5f}, {3.5f, 2.0f}, {4.0f, 1.5f}, {4.5f, 1.0f}};
+
+void TranslateTo(const cVector& offset) { glTranslatef(offset.x, offset.y, offset.z); }
+
+// Turns a circle's plane onto the ground; its own -z is then up.
+void LieFlat() { glRotatef(90.0f, 1.0f, 0.0f, 0.0f); }
+
+void SetLitColour(const cColour& c) { SetLitColor(c.r, c.g, c.b); }
+
+// One ring of `radius` lying on the ground at the current origin.
+void DrawGroundRing(float radius) {
+  const grcCircle ring(10, false, 1.0f);
+  glPushMatrix();
+  LieFlat();
+  ring.DrawAt(0.0f, 0.0f, 0.0f, radius);
+  glPopMatrix();
+}
+
+void GroundVertex(float x, float z) { glVertex3f(x, 0.0f, z); }
+
+// An X of half-size 0.3 on the ground.
+void DrawCross(float cx, float cz) {
+  GroundVertex(cx - 0.3f, cz - 0.3f);
+  GroundVertex(cx + 0.3f, cz + 0.3f);
+  GroundVertex(cx - 0.3f, cz + 0.3f);
+  GroundVertex(cx + 0.3f, cz - 0.3f);
+}
+
+void DrawArrowhead() {
+  glBegin(GL_LINE_LOOP);
+  glVertex3f(0.0f, 0.0f, 1.0f);
+  glVertex3f(1.0f, 0.0f, -2.0f);
+  glVertex3f(-1.0f, 0.0f, -2.0f);
+  glEnd();
+  glBegin(GL_LINES);
+  const float corners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
+  for (const auto& corner : corners) {
+    glVertex3f(0.0f, 0.5f, -0.5f);
+    glVertex3fv(corner);
+  }
+  glEnd();
+}
+
+// Window position with y from the top, like mouse coordinates, for labels and picking.
+void StoreScreenPosition(cKeltoGameCritter& critter, const cVector& offset) {
+  GLdouble wx, wy, wz;
+  gluProject(offset.x, offset.y, offset.z, saved_modelview, saved_projection, saved_viewport, &wx,
+             &wy, &wz);
+  critter.screen_position = cVector(static_cast<float>(wx), window_height - static_cast<float>(wy),
+                                    static_cast<float>(wz), 1.0f);
+}
+
+void DebugLineTo(const cVector& from, const cVector& offset, const cColour& colour) {
+  glColor3f(colour.r, colour.g, colour.b);
+  glVertex3f(from.x, from.y, from.z);
+  glVertex3f(from.x + offset.x, from.y + offset.y, from.z + offset.z);
+}
+
+// The free-zoom view's lines to neighbours, remembered plants and the target.
+void DrawDebugLines(const cKeltoGameCritter& critter, const cVector& from) {
+  glColor3f(1.0f, 1.0f, 1.0f);
+  glBegin(GL_LINES);
+  for (const cKeltoGameCritter* n : critter.neighbours) {
+    DebugLineTo(from, ViewOffset(n->position, critter.position), NeighbourLineColour(critter, *n));
+  }
+  glColor3f(0.0f, 1.0f, 0.0f);
+  for (const cKeltoGamePlant* plant : critter.known_plants) {
+    DebugLineTo(from, ViewOffset(plant->position, critter.position),
+                KnownPlantLineColour(critter, *plant, gConfig.tree_cover_distance));
+  }
+  DebugLineTo(from, ViewOffset(critter.target, critter.position), {0.0f, 0.0f, 1.0f});
+  glEnd();
+}
+
+class cGLObjectPainter : public cObjectPainter {
+ public:
+  // A tree: a trunk of stacked discs under a crown of shrinking rings.
+  void DrawPlant(const cKeltoGamePlant& plant, const cVector& centre) override {
+    glPushMatrix();
+    TranslateTo(ViewOffset(plant.position, centre));
+    LieFlat();
+    const grcCircle trunk(10, true, 1.0f);
+    SetLitColor(1.0f, 0.5f, 0.0f);
+    for (float height : kTrunkHeights) trunk.DrawAt(0.0f, 0.0f, -height, 1.0f);
+    const grcCircle crown(10, false, 1.0f);
+    SetLitColor(0.0f, 1.0f, 0.0f);
+    for (const cRing& ring : kCrownRings) crown.DrawAt(0.0f, 0.0f, -ring.height, ring.radius);
+    glPopMatrix();
+  }
+
+  // A dead critter's face: a ring with crossed-out eyes and a flat mouth.
+  void DrawCarcass(const cKeltoGameCarcass& carcass, const cVector& centre) override {
+    glPushMatrix();
+    TranslateTo(ViewOffset(carcass.position, centre));
+    SetLitColour(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
+    DrawGroundRing(2.0f);
+    glBegin(GL_LINES);
+    DrawCross(-0.75f, -0.65f);
+    DrawCross(0.75f, -0.65f);
+    GroundVertex(-0.75f, 0.65f);
+    GroundVertex(0.75f, 0.65f);
+    glEnd();
+    glPopMatrix();
+  }
+
+  // A ring with spokes from the centre, through the nest's outline point pairs.
+  void DrawNest(const cKeltoGameNest& nest, const cVector& centre) override {
+    glPushMatrix();
+    TranslateTo(ViewOffset(nest.position, centre));
+    SetLitColor(1.0f, 0.6f, 0.0f);
+    DrawGroundRing(2.0f);
+    glBegin(GL_LINES);
+    for (const cVector& point : nest.outline) glVertex3f(point.x, point.y, point.z);
+    glEnd();
+    glPopMatrix();
+  }
+
+  // An arrowhead along the heading in the species colour (not dimmed at night); asleep, the
+  // critter is not drawn and keeps its last screen position.
+  void DrawCritter(cKeltoGameCritter& critter, const cVector& centre) override {
+    if (critter.state == kStateSleeping) return;
+    const cVector offset = ViewOffset(critter.position, centre);
+    const cColour body = CritterBodyColour(critter);
+    glPushMatrix();
+    StoreScreenPosition(critter, offset);
+    TranslateTo(offset);
+    glRotatef(critter.heading * kDegreesPerRadian, 0.0f, 1.0f, 0.0f);
+    glColor3f(body.r, body.g, body.b);
+    glLineWidth(2.0f);
+    DrawArrowhead();
+    glLineWidth(1.0f);
+    if (gGameState.freeZoom && critter.aware) DrawGroundRing(1.0f);
+    glPopMatrix();
+    if (gGameState.freeZoom) DrawDebugLines(critter, offset);
+  }
+};
+
+cGLObjectPainter gGLObjectPainter;
+}  // namespace
+
+void InstallObjectPainter() { gObjectPainter = &gGLObjectPainter; }

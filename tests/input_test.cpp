@@ -1,0 +1,366 @@
+// Player input without a window: the key table, presses and releases of the mouse (walking,
+// the long-press stop, orbit and steer drags, the dialog taking presses), clicks on world
+// objects (fight, evolve, eat, carry, drop, visit) and the wheel steps.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "app/frame_tick.h"
+#include "app/input.h"
+#include "platform/mouse_wheel.h"
+#include "world_test_support.h"
+
+namespace {
+using namespace world_test;
+
+// An 800 x 600 window over flat ground where each pixel is a tenth of a unit, centred on
+// the avatar, so a press at (x, y) aims at ((x - 400) / 10, 0, (y - 300) / 10).
+class cFakeWindow : public cInputWindow {
+ public:
+  eMotionHandler motion = eMotionHandler::kNone;
+
+  void SetMotionHandler(eMotionHandler handler) override { motion = handler; }
+  int Width() override { return 800; }
+  int Height() override { return 600; }
+  cVector GroundUnder(int x, int y) override {
+    return cVector((x - 400) * 0.1f, 0.0f, (y - 300) * 0.1f);
+  }
+};
+
+const cVector kAvatarHome = At(100.0f, 100.0f);
+
+class InputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSimulation();
+    for (int i = 0; i < 4; ++i) AddSpecies(1.0f, 3.0f);
+    avatar = AddAvatar(kAvatarHome);
+    ResetInputState();
+    TakeWheelMotion();
+    SetInputWindow(&window);
+  }
+  void TearDown() override {
+    SetInputWindow(nullptr);
+    UseRealTime();
+  }
+
+  void Press(int x, int y, int button = kLeftButton) { OnMouseButton(button, kButtonDown, x, y); }
+  void Release(int x, int y, int button = kLeftButton) { OnMouseButton(button, kButtonUp, x, y); }
+  void Keys(const std::string& keys) {
+    for (char key : keys) OnKeyboard(static_cast<unsigned char>(key), 0, 0);
+  }
+  void ExpectTarget(float x, float z) {
+    EXPECT_FLOAT_EQ(avatar->target.x, x);
+    EXPECT_FLOAT_EQ(avatar->target.z, z);
+  }
+
+  cFakeWindow window;
+  cKeltoGameCritter* avatar = nullptr;
+};
+
+// --- keys ---------------------------------------------------------------------------------
+
+TEST_F(InputTest, FieldOfViewKeysStepByFiveWithinTwentyToHundredTwenty) {
+  const struct {
+    float start;
+    const char* keys;
+    float expected;
+  } cases[] = {
+      {100, "+", 105}, {100, "=", 105}, {118, "+", 120}, {120, "++", 120},
+      {100, "-", 95},  {22, "-", 20},   {20, "--", 20},  {100, "++++++++++----", 100},
+  };
+  for (const auto& c : cases) {
+    gCamera.fieldOfView = c.start;
+    Keys(c.keys);
+    EXPECT_FLOAT_EQ(gCamera.fieldOfView, c.expected) << c.start << " then " << c.keys;
+  }
+}
+
+TEST_F(InputTest, ToggleKeysActInEitherCase) {
+  const struct {
+    char key;
+    bool (*flag)();
+  } cases[] = {
+      {'c', [] { return gCamera.iso_cam; }},
+      {'d', [] { return gGameState.freeZoom; }},
+      {'f', [] { return curved_horizon; }},
+  };
+  for (const auto& c : cases) {
+    const bool before = c.flag();
+    Keys(std::string(1, c.key));
+    EXPECT_NE(c.flag(), before) << c.key;
+    Keys(std::string(1, static_cast<char>(std::toupper(c.key))));
+    EXPECT_EQ(c.flag(), before) << static_cast<char>(std::toupper(c.key));
+  }
+}
+
+TEST_F(InputTest, FollowViewStartsAtPitchFortyFiveEveryTimeItIsTurnedOn) {
+  Keys("c");
+  EXPECT_TRUE(gCamera.iso_cam);
+  EXPECT_FLOAT_EQ(gCamera.pitch, 45.0f);
+  gCamera.pitch = 70.0f;  // dragged
+  Keys("cc");
+  EXPECT_FLOAT_EQ(gCamera.pitch, 45.0f);
+}
+
+TEST_F(InputTest, PauseKeyFreezesAndResumesTheGameClock) {
+  SetGameTime(1000);
+  Keys("p");
+  EXPECT_EQ(gGameState.paused, 1);
+  SetGameTime(4000);
+  EXPECT_EQ(GameTime(), 1000u);
+  Keys("P");
+  EXPECT_EQ(gGameState.paused, 0);
+  SetGameTime(4500);
+  EXPECT_EQ(GameTime(), 1500u) << "the paused interval is not counted";
+}
+
+TEST_F(InputTest, CommandKeys) {
+  Keys("k");
+  EXPECT_EQ(avatar->health, 0.0f);
+
+  Keys("m");
+  EXPECT_TRUE(gGameState.nestBuilding);
+
+  Keys("e");
+  EXPECT_TRUE(EvolutionDialogVisible());
+
+  cKeltoGameCritter* critter = AddCritter(At(50.0f, 50.0f), 1);
+  gSpeciesTable[1].walk_speed = 2.5f;
+  Keys("t");
+  EXPECT_FLOAT_EQ(critter->walk_speed, 2.5f) << "critters take over their species' values";
+}
+
+TEST_F(InputTest, UnboundKeysChangeNothing) {
+  const cCamera camera = gCamera;
+  for (char key : std::string("abgqxz 019\r\x1b")) {
+    Keys(std::string(1, key));
+  }
+  EXPECT_EQ(gCamera.fieldOfView, camera.fieldOfView);
+  EXPECT_EQ(gCamera.iso_cam, camera.iso_cam);
+  EXPECT_EQ(gGameState.paused, 0);
+  EXPECT_FALSE(gGameState.nestBuilding);
+  EXPECT_FALSE(EvolutionDialogVisible());
+  EXPECT_EQ(avatar->health, 100.0f);
+}
+
+// --- mouse buttons and drags -------------------------------------------------------------
+
+TEST_F(InputTest, QuickClickOnTheGroundSetsTheTargetOnce) {
+  SetGameTime(1000);
+  Press(500, 350);
+  ExpectTarget(110.0f, 105.0f);
+  EXPECT_EQ(window.motion, eMotionHandler::kSteer);
+  EXPECT_TRUE(gInputState.leftDragActive);
+
+  SetGameTime(1100);
+  OnSteerDrag(600, 300);  // within 200 ms the pointer does not steer yet
+  ExpectTarget(110.0f, 105.0f);
+  Release(600, 300);
+  ExpectTarget(110.0f, 105.0f);
+  EXPECT_EQ(window.motion, eMotionHandler::kNone);
+  EXPECT_FALSE(gInputState.leftDragActive);
+}
+
+TEST_F(InputTest, HeldButtonSteersTowardThePointer) {
+  SetGameTime(1000);
+  Press(500, 300);
+  SetGameTime(1201);
+  OnSteerDrag(400, 200);
+  ExpectTarget(100.0f, 90.0f);
+  EXPECT_EQ(gInputState.dragX, 400);
+  EXPECT_EQ(gInputState.dragY, 200);
+}
+
+TEST_F(InputTest, ReleasingALongPressStopsTheAvatarWhereItStands) {
+  const struct {
+    uint32_t heldMs;
+    bool stops;
+  } cases[] = {{200, false}, {201, true}, {5000, true}};
+  for (const auto& c : cases) {
+    SetGameTime(1000);
+    Press(500, 300);
+    SetGameTime(1000 + c.heldMs);
+    Release(500, 300);
+    if (c.stops) {
+      ExpectTarget(100.0f, 100.0f);
+      EXPECT_TRUE(gInputState.leftDragActive) << "the centre press keeps steering on the spot";
+      EXPECT_EQ(gInputState.dragX, 400);
+      EXPECT_EQ(gInputState.dragY, 300);
+    } else {
+      ExpectTarget(110.0f, 100.0f);
+      EXPECT_FALSE(gInputState.leftDragActive);
+    }
+  }
+}
+
+TEST_F(InputTest, OnlyTheLeftButtonStopsOnALongRelease) {
+  SetGameTime(1000);
+  Press(500, 300);
+  SetGameTime(2000);
+  Release(500, 300, kRightButton);
+  ExpectTarget(110.0f, 100.0f);
+  EXPECT_FALSE(gInputState.leftDragActive);
+}
+
+TEST_F(InputTest, RightDragOrbitsOneDegreePerPixel) {
+  gCamera.yawOffset = 10.0f;
+  gCamera.pitch = 50.0f;
+  Press(100, 100, kRightButton);
+  EXPECT_EQ(window.motion, eMotionHandler::kOrbit);
+  OnOrbitDrag(130, 90);
+  OnOrbitDrag(125, 95);
+  EXPECT_FLOAT_EQ(gCamera.yawOffset, 35.0f);
+  EXPECT_FLOAT_EQ(gCamera.pitch, 45.0f);
+  Release(125, 95, kRightButton);
+  EXPECT_EQ(window.motion, eMotionHandler::kNone);
+  ExpectTarget(100.0f, 100.0f);  // orbiting never moves the avatar
+}
+
+TEST_F(InputTest, LeftPressSwingsTheFollowCameraBehindTheAvatar) {
+  for (bool follow : {false, true}) {
+    gCamera.iso_cam = follow;
+    gCamera.yawOffset = 30.0f;
+    Press(400, 300);
+    Release(400, 300);
+    EXPECT_FLOAT_EQ(gCamera.yawOffset, follow ? 0.0f : 30.0f) << "follow view " << follow;
+  }
+}
+
+TEST_F(InputTest, PressesOnTheOpenDialogNeverReachTheWorld) {
+  gGameState.hoveredObject = AddCritter(kAvatarHome + At(3.0f, 0.0f), 1);  // behind the dialog
+  avatar->target = At(150.0f, 100.0f);
+  OpenEvolutionDialog();
+  SetGameTime(1000);
+  Press(145, 470);  // Cancel
+  EXPECT_FALSE(gInputState.leftDragActive);
+  EXPECT_EQ(window.motion, eMotionHandler::kNone);
+  SetGameTime(2000);  // held long, as a deliberate click on a button often is
+  Release(145, 470);
+  EXPECT_FALSE(EvolutionDialogVisible()) << "the release runs the dialog's Cancel";
+  EXPECT_TRUE(gWorld->fights.empty()) << "the critter behind the dialog is not attacked";
+  EXPECT_FALSE(gInputState.leftDragActive);
+  ExpectTarget(150.0f, 100.0f);
+}
+
+TEST_F(InputTest, HandlersWaitForAWindow) {
+  SetInputWindow(nullptr);
+  Press(500, 300);
+  Release(500, 300);
+  OnSteerDrag(600, 300);
+  ExpectTarget(100.0f, 100.0f);
+  EXPECT_FALSE(gInputState.leftDragActive);
+}
+
+// --- clicks on world objects ---------------------------------------------------------------
+
+TEST_F(InputTest, ClickingACritterFightsEveryKindButTheEvolvingOne) {
+  const struct {
+    int species;
+    float distance;
+    bool canEvolve;
+    bool fight;
+    bool dialog;
+  } cases[] = {
+      {1, 5.0f, true, true, false},   {3, 5.0f, false, true, false},
+      {0, 5.0f, true, false, true},   {0, 9.9f, true, false, true},
+      {0, 10.0f, true, false, false}, {0, 5.0f, false, false, false},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    avatar->species = c.species;
+    can_evolve = c.canEvolve;
+    gGameState.hoveredObject = AddCritter(kAvatarHome + At(c.distance, 0.0f), c.species);
+    avatar->target = At(150.0f, 100.0f);
+    Press(420, 300);
+    Release(420, 300);
+    const std::string name = "species " + std::to_string(c.species) + " at " +
+                             std::to_string(c.distance) + (c.canEvolve ? " evolving" : "");
+    EXPECT_EQ(gWorld->fights.size(), c.fight ? 1u : 0u) << name;
+    EXPECT_EQ(EvolutionDialogVisible(), c.dialog) << name;
+    if (!c.fight) ExpectTarget(150.0f, 100.0f);  // a fight sends the avatar to its side
+    EXPECT_EQ(window.motion, eMotionHandler::kNone) << name << ": clicks on objects do not steer";
+    TearDown();
+  }
+}
+
+TEST_F(InputTest, ClickingACarcassEatsCarriesOrDropsIt) {
+  const struct {
+    const char* name;
+    float distance;
+    bool shift;
+    bool carryingAnother;
+    bool carriedBefore;
+    bool carriedAfter;
+    size_t meals;
+  } cases[] = {
+      {"eat", 5.0f, false, false, false, false, 1},
+      {"eat from afar", 50.0f, false, false, false, false, 1},
+      {"pick up", 9.9f, true, false, false, true, 0},
+      {"too far to pick up", 10.0f, true, false, false, false, 0},
+      {"hands full", 5.0f, true, true, false, false, 0},
+      {"drop", 5.0f, false, false, true, false, 0},
+      {"drop with shift", 5.0f, true, false, true, false, 0},
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    cKeltoGameCarcass* carcass = gWorld->AddCarcass(kAvatarHome + At(c.distance, 0.0f));
+    if (c.carryingAnother) {
+      cKeltoGameCarcass* other = gWorld->AddCarcass(kAvatarHome);
+      other->carrier = avatar;
+      avatar->carried = other;
+    }
+    if (c.carriedBefore) {
+      carcass->carrier = avatar;
+      avatar->carried = carcass;
+    }
+    SetShiftKeyDown(c.shift);
+    gGameState.hoveredObject = carcass;
+    Press(420, 300);
+    EXPECT_EQ(carcass->carrier == avatar, c.carriedAfter) << c.name;
+    EXPECT_EQ(avatar->carried == carcass, c.carriedAfter) << c.name;
+    EXPECT_EQ(gWorld->meals.size(), c.meals) << c.name;
+    TearDown();
+  }
+}
+
+TEST_F(InputTest, ClickingTheNestVisitsIt) {
+  gGameState.hoveredObject = gWorld->nests.front();
+  Press(450, 300);
+  ASSERT_EQ(gWorld->nest_visits.size(), 1u);
+  EXPECT_EQ(gWorld->nest_visits.front().visitor, avatar);
+  EXPECT_EQ(window.motion, eMotionHandler::kNone);
+}
+
+TEST_F(InputTest, ClickingAPlantWalksToThePointer) {
+  gGameState.hoveredObject = AddPlant(kAvatarHome + At(5.0f, 0.0f));
+  Press(450, 300);
+  ExpectTarget(105.0f, 100.0f);
+  EXPECT_EQ(window.motion, eMotionHandler::kSteer);
+}
+
+TEST_F(InputTest, AClickEndsTheAvatarsFights) {
+  gGameState.hoveredObject = AddCritter(kAvatarHome + At(5.0f, 0.0f), 1);
+  Press(450, 300);
+  ASSERT_EQ(gWorld->fights.size(), 1u);
+  gGameState.hoveredObject = nullptr;
+  Press(500, 300);
+  EXPECT_TRUE(gWorld->fights.front().done);
+}
+
+// --- wheel -----------------------------------------------------------------------------------
+
+TEST_F(InputTest, WheelStepIsTheSignOfTheMotionSinceTheLastFrame) {
+  const struct {
+    int motion;
+    int step;
+  } cases[] = {{0, 0}, {1, 1}, {3, 1}, {-1, -1}, {-4, -1}};
+  for (const auto& c : cases) {
+    AddWheelMotion(c.motion);
+    EXPECT_EQ(WheelStep(), c.step) << c.motion;
+    EXPECT_EQ(WheelStep(), 0) << "each motion counts once";
+  }
+}
+
+}  // namespace
