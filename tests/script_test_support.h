@@ -1,0 +1,62 @@
+// Shared steps of the behaviour-script tests: compiling with the game's bound names in place,
+// reading a compiled program back as listing lines, and running a text over a fresh frame.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "script/bound_names.h"
+#include "script/game_scripts.h"
+#include "script/script_evaluator.h"
+#include "script/script_parser.h"
+#include "script/script_symbols.h"
+
+// Starts every script test from the table the game has before its scripts are compiled.
+inline void FreshScriptSymbols() {
+  ResetGameScripts();
+  RegisterBoundScriptNames();
+}
+
+// Compiles with standard output captured: what the parse printed goes to *printed.
+inline int ParseCapturing(const std::string& text, cScriptProgram& program, std::string* printed) {
+  testing::internal::CaptureStdout();
+  const int result = ParseScript(text.c_str(), program);
+  *printed = testing::internal::GetCapturedStdout();
+  return result;
+}
+
+inline std::vector<std::string> Listing(const cScriptProgram& program) {
+  std::vector<std::string> lines;
+  for (const cScriptInstruction& instruction : program.Instructions()) {
+    lines.push_back(ScriptInstructionText(instruction));
+  }
+  return lines;
+}
+
+// A script compiled over the game's registered names and run once over a zeroed frame.
+class cScriptRun {
+ public:
+  explicit cScriptRun(const std::string& text) {
+    FreshScriptSymbols();
+    std::string printed;
+    result_ = ParseCapturing(text, program_, &printed);
+    slots_.assign(ScriptFrameSize(), 0.0f);
+  }
+  cScriptRun& Set(const std::string& name, float value) {
+    slots_[InternScriptSymbol(name)] = value;
+    return *this;
+  }
+  cScriptRun& Run() {
+    cScriptEvaluator().Run(program_, slots_);
+    return *this;
+  }
+  float operator[](const std::string& name) const { return slots_.at(InternScriptSymbol(name)); }
+  int result() const { return result_; }
+
+ private:
+  cScriptProgram program_;
+  std::vector<float> slots_;
+  int result_ = 0;
+};
