@@ -326,6 +326,33 @@ TEST_F(ConfigTest, DescriptionListsWhatTheGameHoldsInReadOrder) {
   EXPECT_EQ(DescribeConfiguration(), expected);
 }
 
+// The shipped file is a designer's: this guards the roles the game relies on against edits.
+TEST_F(ConfigTest, ShippedFileGivesEveryRoleASpecies) {
+  std::filesystem::copy_file(std::string(ZOMA_SOURCE_DIR) + "/data/ZOMA.ini", "ZOMA.ini");
+  ReadConfiguration();
+  EXPECT_TRUE(gConfigDiagnostics.empty());
+  EXPECT_LE(gCamera.minDistance, gCamera.distance);
+  EXPECT_LE(gCamera.distance, gCamera.maxDistance);
+  EXPECT_GT(gDayClock.night_ms, 0u) << "a visible night";
+  EXPECT_GT(gConfig.num_critters, 0);
+  ASSERT_GE(gSpeciesTable.size(), 4u);
+  EXPECT_FALSE(gSpeciesTable[0].attack_avatar) << "the avatar evolves by meeting species 1";
+  bool nocturnalHunter = false, climber = false, swimmer = false;
+  int previousSum = 0;
+  for (const cSpeciesRecord& s : gSpeciesTable) {
+    nocturnalHunter |= s.attack_avatar && s.nocturnal;
+    climber |= s.climb > 0.0f;
+    swimmer |= s.swim > 0.0f;
+    EXPECT_GT(s.walk_speed, 0.0f) << "species " << s.index + 1;
+    EXPECT_GT(s.run_speed, s.walk_speed) << "species " << s.index + 1;
+    EXPECT_GT(s.proportion_sum, previousSum) << "every species has critters";
+    previousSum = s.proportion_sum;
+  }
+  EXPECT_TRUE(nocturnalHunter);
+  EXPECT_TRUE(climber);
+  EXPECT_TRUE(swimmer);
+}
+
 struct cTripleCase {
   const char* text;
   float a, b, c;
