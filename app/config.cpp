@@ -18,6 +18,7 @@
 #include "world/world.h"
 
 cGameConfig gConfig;
+std::optional<int> gNumCrittersOverride;
 std::vector<cSpeciesRecord> gSpeciesTable;
 std::vector<std::string> gConfigDiagnostics;
 
@@ -136,7 +137,7 @@ const cGameKey kGameKeys[] = {
      [] { return Number(gConfig.avatar_species); }},
     {"species", "num_critters",
      [](const cKeyReader& in) {
-       gConfig.num_critters = in.Int(10);
+       gConfig.num_critters = gNumCrittersOverride.value_or(in.Int(10));
        gWorld->motive_clock_ms = GameTime();
      },
      [] { return Number(gConfig.num_critters); }},

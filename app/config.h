@@ -2,6 +2,7 @@
 // the camera, the day clock, the world's motive clock and the species table.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct cGameConfig {
 };
 
 extern cGameConfig gConfig;
+
+// When set, replaces the file's num_critters (the headless simulator's --critters); the game
+// itself never sets it.
+extern std::optional<int> gNumCrittersOverride;
 
 // One line per value of the file that had to be mended because the game would crash or hang
 // on it, e.g. "ZOMA.ini: game.evolve_interval=0 is below 1; using 1". Refilled by every read.

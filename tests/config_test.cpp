@@ -24,13 +24,17 @@ class ConfigTest : public ::testing::Test {
     gCamera = cCamera{};
     gDayClock = cDayClock{};
     gSpeciesTable.clear();
+    gNumCrittersOverride.reset();
     ResetWorld();
     ResetGameState();
     SetManualTime(10000);
     StartGameClock();
     SetManualTime(10700);  // game time 700, so clock starts are visible
   }
-  void TearDown() override { UseRealTime(); }
+  void TearDown() override {
+    gNumCrittersOverride.reset();
+    UseRealTime();
+  }
 
   static void Read(const std::string& ini) {
     cScratchFolder::WriteIni(ini);
@@ -109,6 +113,15 @@ TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
   EXPECT_EQ(gConfig.nesting_cycle, 300);
   EXPECT_EQ(gConfig.turn_speed, 1500.0f) << "turn_speed lives in the combat section";
   EXPECT_EQ(gConfig.num_critters, -3);
+}
+
+TEST_F(ConfigTest, CritterCountOverrideWinsOverTheFile) {
+  gNumCrittersOverride = 3;
+  Read("[species]\nnum_critters=40\n");
+  EXPECT_EQ(gConfig.num_critters, 3);
+  gNumCrittersOverride.reset();
+  Read("[species]\nnum_critters=40\n");
+  EXPECT_EQ(gConfig.num_critters, 40);
 }
 
 TEST_F(ConfigTest, TopDownViewLeavesThePitchAlone) {
