@@ -1,0 +1,200 @@
+// zoma-script as a designer uses it: exit statuses and messages of `check`, the values `run`
+// prints, the shipped scripts compiling cleanly, and every example of docs/scripting.md.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "script/bound_names.h"
+#include "tests/scratch_folder.h"
+#include "world/random.h"
+
+namespace {
+struct cToolResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadText(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+void WriteText(const std::string& name, const std::string& bytes) {
+  std::ofstream(name, std::ios::binary) << bytes;
+}
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs a shell command line in the current directory with the built tools first on PATH.
+cToolResult RunShell(const std::string& commandLine) {
+  const std::string script = "PATH=" ZOMA_BINARY_DIR ":$PATH; { " + commandLine + "; } >tool.out 2>tool.err";
+  const int raw = std::system(("bash -c " + ShellQuoted(script)).c_str());
+  cToolResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadText("tool.out");
+  result.err = ReadText("tool.err");
+  return result;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);) lines.push_back(line);
+  return lines;
+}
+
+class ScriptToolTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(std::filesystem::exists(ZOMA_BINARY_DIR "/zoma-script")) << "build the zoma-script target first";
+  }
+  cScratchFolder folder_;
+};
+
+TEST_F(ScriptToolTest, CheckStatusesAndMessages) {
+  struct cCheckCase {
+    const char* what;
+    std::string text;
+    int status;
+    std::string out;
+    std::string err;
+  };
+  const cCheckCase cases[] = {
+      {"clean", "health = 20", 0, "s.txt: 2 instructions\n", ""},
+      {"syntax error", "a = 1\nb = 2;", 1, "parse error\ns.txt:2: parse error here\ns.txt: 4 instructions\n", ""},
+      {"error at the end", "if (a)\n b = 1\n\n", 1, "parse error\ns.txt:2: parse error here\ns.txt: 4 instructions\n", ""},
+      {"stack overflow", "x = " + std::string(10001, '(') + "1", 2, "parser stack overflow\ns.txt: 0 instructions\n", ""},
+      {"token too long", "x = " + std::string(16383, 'z'), 2, "",
+       "input buffer overflow, can't enlarge buffer because scanner uses REJECT\n"},
+  };
+  for (const cCheckCase& c : cases) {
+    WriteText("s.txt", c.text);
+    const cToolResult result = RunShell("zoma-script check s.txt");
+    EXPECT_EQ(result.status, c.status) << c.what;
+    EXPECT_EQ(result.out, c.out) << c.what;
+    EXPECT_EQ(result.err, c.err) << c.what;
+  }
+}
+
+TEST_F(ScriptToolTest, CheckReportsEveryFileAndTheWorstStatus) {
+  WriteText("good.txt", "x = 1");
+  WriteText("bad.txt", "x = ;");
+  cToolResult result = RunShell("zoma-script check good.txt bad.txt good.txt");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "good.txt: 2 instructions\nparse error\nbad.txt:1: parse error here\n"
+                        "bad.txt: 0 instructions\ngood.txt: 2 instructions\n");
+  result = RunShell("zoma-script check good.txt missing.txt");
+  EXPECT_EQ(result.status, 3);
+  EXPECT_EQ(result.err, "zoma-script: cannot open missing.txt\n");
+  EXPECT_EQ(RunShell("zoma-script check").status, 3);
+  EXPECT_EQ(RunShell("zoma-script frobnicate x.txt").status, 3);
+}
+
+TEST_F(ScriptToolTest, ShippedScriptsCompileCleanly) {
+  const cToolResult result = RunShell("cd " ZOMA_SOURCE_DIR "/data && zoma-script check *.txt");
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out.find("parse error"), std::string::npos) << result.out;
+  for (const char* file : {"avatar_motives.txt", "combat.txt", "nesting.txt", "evolutionPoints.txt",
+                           "move_nest.txt", "carry_carcass.txt", "species_evolve.txt"}) {
+    EXPECT_NE(result.out.find(std::string(file) + ": "), std::string::npos) << file;
+  }
+}
+
+TEST_F(ScriptToolTest, RunPrintsEveryNameInSlotOrder) {
+  WriteText("s.txt", "total = hunger + 2.5 * extra");
+  const cToolResult result = RunShell("zoma-script run s.txt hunger=10 extra=4");
+  ASSERT_EQ(result.status, 0) << result.err;
+  std::vector<std::string> expected;
+  for (const char* name : kBoundScriptNames) expected.push_back(std::string(name) + " = " + (name == std::string("hunger") ? "10" : "0"));
+  expected.insert(expected.end(), {"total = 20", "extra = 4"});
+  EXPECT_EQ(Lines(result.out), expected) << "number texts have slots but are not shown";
+}
+
+TEST_F(ScriptToolTest, RunRejectsValuesItCannotPlace) {
+  WriteText("s.txt", "x = 1");
+  for (const char* arguments : {"nobody=1", "x=", "x=abc", "x"}) {
+    const cToolResult result = RunShell(std::string("zoma-script run s.txt ") + arguments);
+    EXPECT_EQ(result.status, 3) << arguments;
+    EXPECT_NE(result.err, "") << arguments;
+  }
+  EXPECT_EQ(RunShell("zoma-script run").status, 3);
+}
+
+TEST_F(ScriptToolTest, SeedMakesRandReproducible) {
+  WriteText("s.txt", "roll = RAND");
+  SeedRandom(31);
+  char expected[64];
+  std::snprintf(expected, sizeof expected, "roll = %g", NextRandom() * kInverseRandomMax);
+  for (int run = 0; run < 2; ++run) {
+    const std::vector<std::string> lines = Lines(RunShell("zoma-script run s.txt --seed 31").out);
+    ASSERT_GT(lines.size(), 28u);
+    EXPECT_EQ(lines[28], expected);
+  }
+}
+
+// Expected output lines, where a line "..." stands for any number of lines.
+bool MatchLines(const std::vector<std::string>& expected, size_t e, const std::vector<std::string>& actual, size_t a) {
+  if (e == expected.size()) return a == actual.size();
+  if (expected[e] == "...") {
+    for (size_t skip = a; skip <= actual.size(); ++skip) {
+      if (MatchLines(expected, e + 1, actual, skip)) return true;
+    }
+    return false;
+  }
+  return a < actual.size() && expected[e] == actual[a] && MatchLines(expected, e + 1, actual, a + 1);
+}
+
+struct cDocExample {
+  int line = 0;  // of the command in the doc
+  std::string script;
+  std::string command;
+  std::vector<std::string> output;
+};
+
+// Every ```console block, with the ```script block before it.
+std::vector<cDocExample> DocExamples(const std::string& markdown) {
+  std::vector<cDocExample> examples;
+  std::string script;
+  const std::vector<std::string> lines = Lines(markdown);
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i] != "```script" && lines[i] != "```console") continue;
+    const bool isScript = lines[i] == "```script";
+    std::vector<std::string> block;
+    const int start = static_cast<int>(i) + 2;
+    for (++i; i < lines.size() && lines[i] != "```"; ++i) block.push_back(lines[i]);
+    if (isScript) {
+      script.clear();
+      for (const std::string& line : block) script += line + "\n";
+    } else if (!block.empty() && block[0].rfind("$ ", 0) == 0) {
+      examples.push_back({start, script, block[0].substr(2), {block.begin() + 1, block.end()}});
+    } else {
+      ADD_FAILURE() << "console block without a command at docs/scripting.md:" << start;
+    }
+  }
+  return examples;
+}
+
+TEST_F(ScriptToolTest, EveryExampleOfTheScriptingGuideHolds) {
+  const std::vector<cDocExample> examples = DocExamples(ReadText(ZOMA_SOURCE_DIR "/docs/scripting.md"));
+  ASSERT_GE(examples.size(), 10u);
+  for (const cDocExample& example : examples) {
+    WriteText("example.txt", example.script);
+    const cToolResult result = RunShell(example.command);
+    EXPECT_TRUE(MatchLines(example.output, 0, Lines(result.out), 0))
+        << "docs/scripting.md:" << example.line << ": " << example.command << "\n--- printed:\n"
+        << result.out << result.err;
+  }
+}
+}  // namespace
