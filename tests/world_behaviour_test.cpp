@@ -1,0 +1,304 @@
+// Critter behaviour: prey choice, noticing the avatar, the daily state cycle, the flocking
+// handler's target rules and the terms of the flocking steer.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/world_test_support.h"
+#include "world/behaviour.h"
+#include "world/senses.h"
+
+using namespace world_test;
+
+namespace {
+constexpr float kPi = 3.14159265f;
+
+class WorldBehaviourTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSimulation();
+    AddSpecies(1.0f, 3.0f);               // 0: peaceful
+    AddSpecies(1.0f, 3.0f);               // 1: peaceful, never flees the avatar
+    AddSpecies(1.0f, 3.0f, true);         // 2: aggressive
+    AddSpecies(1.0f, 3.0f, false, true);  // 3: nocturnal
+    avatar = AddAvatar(At(400, 400));
+  }
+  void TearDown() override { UseRealTime(); }
+
+  cKeltoGameCritter* avatar = nullptr;
+};
+}  // namespace
+
+TEST_F(WorldBehaviourTest, PerceptionDependsOnRangeDirectionCoverAndFighting) {
+  // The critter stands at (100, 100) facing +z; perception 60 / 80 / 20, stealth 1.
+  struct {
+    const char* name;
+    float distance, bearing;  // bearing of the avatar from the critter's facing, radians
+    bool running, hidden, fighting;
+    bool aware;
+  } cases[] = {
+      {"walking, in front at 59.9", 59.9f, 0, false, false, false, true},
+      {"walking, in front at 60.1", 60.1f, 0, false, false, false, false},
+      {"walking, behind at 10", 10, kPi, false, false, false, false},
+      {"walking, square to the side", 10, kPi / 2, false, false, false, false},
+      {"running, in front at 79.9", 79.9f, 0, true, false, false, true},
+      {"running, in front at 80.1", 80.1f, 0, true, false, false, false},
+      {"hidden, in front at 20.1", 20.1f, 0, false, true, false, false},
+      {"hidden, at the side at 19.9", 19.9f, kPi / 2, false, true, false, true},
+      {"hidden, partly behind (cos -0.6)", 19.9f, std::acos(-0.6f), false, true, false, true},
+      {"hidden, behind (cos -0.8)", 19.9f, std::acos(-0.8f), false, true, false, false},
+      {"fighting, behind at 59.9", 59.9f, kPi, false, false, true, true},
+      {"fighting, behind at 60.1", 60.1f, kPi, false, false, true, false},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    avatar->SetPosition(At(100 + c.distance * std::sin(c.bearing), 100 + c.distance * std::cos(c.bearing)));
+    avatar->speed = c.running ? 3.0f : 1.0f;
+    avatar->hidden = c.hidden;
+    avatar->state = c.fighting ? kStateFighting : kStateFlocking;
+    PerceiveAvatar(critter);
+    EXPECT_EQ(critter->aware, c.aware) << c.name;
+  }
+}
+
+TEST_F(WorldBehaviourTest, StealthScalesEveryRange) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  avatar->stealth = 0.5f;
+  avatar->SetPosition(At(100, 131));
+  PerceiveAvatar(critter);
+  EXPECT_FALSE(critter->aware) << "31 is beyond 60 x 0.5";
+  avatar->SetPosition(At(100, 129));
+  PerceiveAvatar(critter);
+  EXPECT_TRUE(critter->aware);
+}
+
+TEST_F(WorldBehaviourTest, AnAlarmLastsUntilTheAvatarIsWellOutOfRange) {
+  struct {
+    const char* name;
+    float distance;
+    bool hidden;
+    bool stillAware;
+  } cases[] = {
+      {"89.9 away", 89.9f, false, true},
+      {"90.1 away", 90.1f, false, false},
+      {"hidden, 69.9 away", 69.9f, true, true},
+      {"hidden, 70.1 away", 70.1f, true, false},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    critter->aware = true;
+    avatar->SetPosition(At(100, 100 - c.distance));  // behind: direction no longer matters
+    avatar->hidden = c.hidden;
+    PerceiveAvatar(critter);
+    EXPECT_EQ(critter->aware, c.stillAware) << c.name;
+  }
+}
+
+TEST_F(WorldBehaviourTest, TheDailyCycleOfStates) {
+  const int kNoPlant = -1;
+  struct {
+    const char* name;
+    int species, state;
+    bool dayNow;
+    float homeDistance;  // distance to the remembered plant, or kNoPlant
+    int nextState;
+  } cases[] = {
+      {"diurnal flocking at nightfall goes home", 0, kStateFlocking, false, 50, kStateGoingHome},
+      {"nocturnal flocking at daybreak goes home", 3, kStateFlocking, true, 50, kStateGoingHome},
+      {"knowing no plant it sleeps where it stands", 0, kStateFlocking, false, kNoPlant, kStateSleeping},
+      {"diurnal flocking by day keeps flocking", 0, kStateFlocking, true, 50, kStateFlocking},
+      {"asleep at night stays asleep", 0, kStateSleeping, false, 50, kStateSleeping},
+      {"asleep at daybreak wakes", 0, kStateSleeping, true, 50, kStateFlocking},
+      {"nocturnal asleep at nightfall wakes", 3, kStateSleeping, false, 50, kStateFlocking},
+      {"going home far from home keeps going", 0, kStateGoingHome, false, 50, kStateGoingHome},
+      {"going home within 2 falls asleep", 0, kStateGoingHome, false, 1.9f, kStateSleeping},
+      {"going home at 2.5 walks on", 0, kStateGoingHome, false, 2.5f, kStateGoingHome},
+      {"going home at daybreak wakes", 0, kStateGoingHome, true, 1.0f, kStateFlocking},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100), c.species);
+    if (c.homeDistance != kNoPlant) {
+      critter->RememberPlant(AddPlant(At(100, 100 + c.homeDistance)));
+      if (c.state == kStateGoingHome) critter->target = critter->known_plants[0]->position;
+    }
+    critter->state = c.state;
+    critter->neighbours.push_back(AddCritter(At(101, 100)));  // GoHome must forget them
+    RunStateHandler(critter, c.dayNow);
+    EXPECT_EQ(critter->state, c.nextState) << c.name;
+    if (c.state == kStateFlocking && c.nextState != kStateFlocking) {
+      EXPECT_TRUE(critter->neighbours.empty()) << c.name;
+    }
+  }
+}
+
+TEST_F(WorldBehaviourTest, GoingHomeRunsWhenFarAndWalksWhenNear) {
+  struct {
+    float distance, expectedSpeed;
+  } cases[] = {{50, 3.0f}, {3, 1.0f}};
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    critter->RememberPlant(AddPlant(At(100, 100 + c.distance)));
+    GoHome(critter);
+    GoingHomeHandler(critter, false);
+    EXPECT_FLOAT_EQ(critter->speed, c.expectedSpeed) << c.distance;
+    EXPECT_NEAR(critter->position.z, 100.0f + 0.1f * c.expectedSpeed, 1e-4);
+  }
+}
+
+TEST_F(WorldBehaviourTest, GoingHomeTurnsAsideWhileTheWayIsBlocked) {
+  gTerrainClasses[12][13] = kTerrainWater;  // the cell ahead (+z) of (100, 100)
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->RememberPlant(AddPlant(At(100, 150)));
+  GoHome(critter);
+  GoingHomeHandler(critter, false);
+  const cVector way = critter->target - At(100, 100);
+  EXPECT_NEAR(std::atan2(way.x, way.z), -5.0f * kPi / 180.0f, 1e-5) << "target swung 5 degrees";
+  EXPECT_NEAR(way.Length(), 50.0f, 1e-4);
+}
+
+TEST_F(WorldBehaviourTest, WhoKeepsItsTargetOnArrival) {
+  struct {
+    const char* name;
+    int species;
+    bool aware;
+    bool newTarget;
+  } cases[] = {
+      {"calm", 0, false, true},
+      {"alarmed peaceful", 0, true, false},
+      {"alarmed aggressive", 2, true, true},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100), c.species);
+    critter->aware = c.aware;
+    critter->target = At(100, 100.05f);
+    FlockingHandler(critter, true);
+    EXPECT_EQ(critter->target.z != 100.05f, c.newTarget) << c.name;
+  }
+}
+
+TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
+  struct {
+    const char* name;
+    float preyDistance;  // 0: no prey yet
+    float candidateDistance;
+    int candidateSpecies;
+    bool switches, dropsPrey;
+  } cases[] = {
+      {"first prey within 40", 0, 30, 0, true, false},
+      {"nearer candidate", 30, 20, 0, true, false},
+      {"farther candidate, both within 40", 10, 20, 0, false, false},
+      {"own species is no prey", 0, 5, 2, false, false},
+      {"lone candidate beyond 40 drops the prey", 45, 50, 0, false, true},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
+    cKeltoGameCritter* prey = nullptr;
+    if (c.preyDistance > 0) hunter->prey = prey = AddCritter(At(100 - c.preyDistance, 100), 1);
+    cKeltoGameCritter* candidate = AddCritter(At(100, 100 + c.candidateDistance), c.candidateSpecies);
+    hunter->neighbours = {candidate};
+    UpdatePrey(hunter);
+    cKeltoGameCritter* expected = c.switches ? candidate : c.dropsPrey ? nullptr : prey;
+    EXPECT_EQ(hunter->prey, expected) << c.name;
+  }
+}
+
+TEST_F(WorldBehaviourTest, APeacefulCritterHasNoPrey) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100), 0);
+  critter->neighbours = {AddCritter(At(100, 105), 1)};
+  UpdatePrey(critter);
+  EXPECT_EQ(critter->prey, nullptr);
+}
+
+TEST_F(WorldBehaviourTest, AHunterAttacksPreyWithinTen) {
+  cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
+  hunter->prey = AddCritter(At(100, 107), 0);
+  FlockingHandler(hunter, true);
+  EXPECT_EQ(hunter->state, kStateFighting);
+  ASSERT_EQ(gWorld->fights.size(), 1u);
+  EXPECT_EQ(gWorld->fights.front().b, hunter->prey);
+}
+
+TEST_F(WorldBehaviourTest, ALoneCritterFlocksWithoutSearchingForOthersForever) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->target = At(150, 100);
+  for (int i = 0; i < 10; ++i) FlockingHandler(critter, true);
+  EXPECT_TRUE(critter->neighbours.empty());
+  EXPECT_GT(critter->position.x, 100.0f);
+}
+
+// The critter at (100, 100) faces +z toward a target straight ahead; each case adds one
+// influence and says whether the steer still points ahead or turns right round.
+TEST_F(WorldBehaviourTest, FlockingTermsSteerTowardOrAway) {
+  enum eInfluence { kAvatarAhead, kMateAhead, kAggressiveNeighbourAhead };
+  struct {
+    const char* name;
+    int species;
+    bool aware;
+    eInfluence influence;
+    int mateSpecies;
+    float mateDistance;
+    bool turnsAround;
+  } cases[] = {
+      {"alarmed prey flees the avatar", 0, true, kAvatarAhead, 0, 0, true},
+      {"calm prey ignores the avatar", 0, false, kAvatarAhead, 0, 0, false},
+      {"species 1 never flees the avatar", 1, true, kAvatarAhead, 0, 0, false},
+      {"kin closer than 5 pushes apart", 0, false, kMateAhead, 0, 3, true},
+      {"kin between 5 and 8 leaves the course alone", 0, false, kMateAhead, 0, 6, false},
+      {"kin beyond 8 pulls together", 0, false, kMateAhead, 0, 12, false},
+      {"another species pushes a peaceful critter away", 0, false, kMateAhead, 1, 12, true},
+      {"an aggressive critter ignores other species", 2, false, kMateAhead, 0, 3, false},
+      {"an aggressive critter keeps apart from kin", 2, false, kMateAhead, 2, 3, true},
+      {"prey flees aggressive neighbours", 0, false, kAggressiveNeighbourAhead, 2, 22, true},
+  };
+  for (const auto& c : cases) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100), c.species);
+    critter->target = At(100, 200);
+    critter->aware = c.aware;
+    avatar->SetPosition(At(400, 400));
+    if (c.influence == kAvatarAhead) {
+      avatar->SetPosition(At(100, 130));
+    } else {
+      critter->neighbours.push_back(AddCritter(At(100, 100 + c.mateDistance), c.mateSpecies));
+    }
+    FlockStep(critter, avatar);
+    const float turn = std::fabs(critter->desired_heading);
+    EXPECT_NEAR(turn, c.turnsAround ? kPi : 0.0f, 1e-4) << c.name;
+  }
+}
+
+TEST_F(WorldBehaviourTest, FlockMatesShareACalmCrittersDestination) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->target = At(300, 300);
+  cKeltoGameCritter* far = AddCritter(At(110, 100));
+  cKeltoGameCritter* asleep = AddCritter(At(90, 100));
+  asleep->state = kStateSleeping;
+  cKeltoGameCritter* fourth = AddCritter(At(100, 110));
+  critter->neighbours = {far, asleep, avatar, fourth};
+  FlockStep(critter, avatar);
+  EXPECT_FLOAT_EQ(far->target.x, 300.0f);
+  EXPECT_FLOAT_EQ(asleep->target.x, 90.0f) << "only flocking mates follow";
+  EXPECT_FLOAT_EQ(avatar->target.x, 400.0f) << "the avatar is never led";
+  EXPECT_FLOAT_EQ(fourth->target.x, 100.0f) << "only the first three are flock mates";
+}
+
+TEST_F(WorldBehaviourTest, AChaseFollowsThePreyUntilItReachesTheNest) {
+  cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
+  cKeltoGameCritter* prey = AddCritter(At(130, 100), 0);
+  hunter->prey = prey;
+  FlockStep(hunter, avatar);
+  EXPECT_FLOAT_EQ(hunter->target.x, 130.0f);
+  prey->in_nest = true;
+  FlockStep(hunter, avatar);
+  EXPECT_EQ(hunter->prey, nullptr);
+}
+
+TEST_F(WorldBehaviourTest, AFightingCritterWalksToItsSpotAndStops) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->state = kStateFighting;
+  critter->target = At(100, 102);
+  FightingHandler(critter);
+  EXPECT_FLOAT_EQ(critter->speed, 1.0f);
+  critter->target = critter->position;
+  FightingHandler(critter);
+  EXPECT_EQ(critter->speed, 0.0f);
+}

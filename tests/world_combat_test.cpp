@@ -1,0 +1,262 @@
+// Fights, deaths, carcasses, meals and carrying, including the lifetime of a removed carcass.
+#include <gtest/gtest.h>
+
+#include "tests/world_test_support.h"
+#include "world/world_tick.h"
+
+using namespace world_test;
+
+namespace {
+class WorldCombatTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSimulation();
+    AddSpecies(1.0f, 3.0f);
+    AddSpecies(1.0f, 3.0f);
+    avatar = AddAvatar(At(400, 400));
+    gConfig.turn_speed = 2000.0f;
+    gConfig.carcass_decay_time = 60000.0f;
+    SetGameTime(10000);
+  }
+  void TearDown() override { UseRealTime(); }
+
+  cKeltoGameCarcass* CarcassNearAvatar(float distance) {
+    return gWorld->AddCarcass(avatar->position + cVector(distance, 0.0f, 0.0f, 0.0f));
+  }
+
+  cKeltoGameCritter* avatar = nullptr;
+};
+}  // namespace
+
+TEST_F(WorldCombatTest, AFightStartsOnlyWithinEightAndBetweenWakingCritters) {
+  struct {
+    const char* name;
+    float distance;
+    bool avatarIsA, bAsleep;
+    bool starts, bAware;
+  } cases[] = {
+      {"8.0 apart", 8.0f, false, false, true, false},
+      {"8.01 apart", 8.01f, false, false, false, false},
+      {"the avatar 8.01 from its opponent alarms it anyway", 8.01f, true, false, false, true},
+      {"a sleeping opponent cannot fight but wakes alarmed", 2.0f, true, true, false, true},
+  };
+  for (const auto& c : cases) {
+    ResetWorld();
+    avatar = AddAvatar(At(100, 100));
+    cKeltoGameCritter* a = c.avatarIsA ? avatar : AddCritter(At(100, 100));
+    cKeltoGameCritter* b = AddCritter(At(100 + c.distance, 100), 1);
+    if (c.bAsleep) b->state = kStateSleeping;
+    gWorld->StartFight(a, b);
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(gWorld->fights.size(), c.starts ? 1u : 0u);
+    EXPECT_EQ(a->state == kStateFighting, c.starts);
+    EXPECT_EQ(b->aware, c.bAware);
+  }
+}
+
+TEST_F(WorldCombatTest, FightersTakeSpotsTwoFromTheCentre) {
+  cKeltoGameCritter* a = AddCritter(At(100, 100));
+  cKeltoGameCritter* b = AddCritter(At(103, 104), 1);
+  gWorld->StartFight(a, b);
+  ASSERT_EQ(gWorld->fights.size(), 1u);
+  EXPECT_FLOAT_EQ(gWorld->fights.front().centre.x, 101.5f);
+  EXPECT_FLOAT_EQ(gWorld->fights.front().centre.z, 102.0f);
+  EXPECT_FLOAT_EQ(a->target.x, 100.3f);
+  EXPECT_FLOAT_EQ(a->target.z, 100.4f);
+  EXPECT_FLOAT_EQ(b->target.x, 102.7f);
+  EXPECT_FLOAT_EQ(b->target.z, 103.6f);
+  // Two apart across the world's edge, but the start test measures plainly: 510 apart.
+  cKeltoGameCritter* c = AddCritter(At(511, 200));
+  gWorld->StartFight(c, AddCritter(At(1, 200), 1));
+  EXPECT_EQ(gWorld->fights.size(), 1u);
+  EXPECT_EQ(c->state, kStateFlocking);
+}
+
+TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
+  cKeltoGameCritter* a = AddCritter(At(100, 100));
+  cKeltoGameCritter* b = AddCritter(At(104, 100), 1);
+  gWorld->StartFight(a, b);
+  cFight& fight = gWorld->fights.front();
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, 0) << "the first time step passes at once, without a round";
+  EXPECT_EQ(fight.attacker, nullptr);
+  SetGameTime(12000);
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, 0) << "exactly turn_speed later is not yet above it";
+  SeedRandom(77);
+  const int draw = NextRandom();
+  SeedRandom(77);
+  SetGameTime(12001);
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, 1);
+  EXPECT_EQ(fight.attacker, draw % 2 == 0 ? b : a);
+  EXPECT_EQ(fight.last_round_ms, 12001u);
+  SetGameTime(14002);
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, 0);
+}
+
+TEST_F(WorldCombatTest, AFightEndsWhenTheFightersPartOrOneIsInTheNest) {
+  struct {
+    const char* name;
+    float apart;
+    bool bInNest;
+  } cases[] = {{"10.5 apart", 10.5f, false}, {"one in the nest", 4.0f, true}};
+  for (const auto& c : cases) {
+    gWorld->fights.clear();
+    cKeltoGameCritter* a = AddCritter(At(100, 100));
+    cKeltoGameCritter* b = AddCritter(At(104, 100), 1);
+    gWorld->StartFight(a, b);
+    b->SetPosition(At(100 + c.apart, 100));
+    b->in_nest = c.bInNest;
+    gWorld->FightPass();
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(gWorld->fights.front().done);
+    EXPECT_EQ(gWorld->fights.front().attacker, nullptr) << "no round was fought";
+    EXPECT_EQ(a->state, kStateFighting) << "the record ends on the following pass";
+    gWorld->FightPass();
+    EXPECT_TRUE(gWorld->fights.empty());
+    EXPECT_EQ(a->state, kStateFlocking);
+    EXPECT_EQ(b->state, kStateFlocking);
+  }
+}
+
+TEST_F(WorldCombatTest, DeathsRespawnTheLoserAndOnlyTheAvatarsKillsLeaveCarcasses) {
+  struct {
+    const char* name;
+    bool avatarFights, aDies, bDies;
+    size_t carcasses;
+  } cases[] = {
+      {"an ordinary critter killed by another", false, true, false, 0},
+      {"a critter killed by the avatar", true, true, false, 1},
+      {"both at zero health in one step", false, true, true, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    gWorld->fights.clear();
+    cKeltoGameCritter* a = AddCritter(At(100, 100));
+    cKeltoGameCritter* b = c.avatarFights ? avatar : AddCritter(At(104, 100), 1);
+    b->SetPosition(At(104, 100));
+    gWorld->StartFight(a, b);
+    a->health = c.aDies ? 0.0f : 50.0f;
+    b->health = c.bDies ? -5.0f : 50.0f;
+    a->hunger = 10.0f;
+    gWorld->FightPass();
+    EXPECT_TRUE(gWorld->fights.front().done);
+    ASSERT_EQ(gWorld->carcasses.size(), c.carcasses);
+    if (c.carcasses) EXPECT_FLOAT_EQ(gWorld->carcasses[0]->position.x, 100.0f) << "where it died";
+    EXPECT_EQ(a->health, 100.0f);
+    EXPECT_EQ(a->hunger, 100.0f);
+    EXPECT_EQ(a->state, kStateFlocking);
+    EXPECT_NE(a->position.x, 100.0f) << "reappears elsewhere";
+    EXPECT_EQ(b->health, c.bDies ? 100.0f : 50.0f);
+    while (!gWorld->carcasses.empty()) gWorld->RemoveCarcass(gWorld->carcasses.back());
+  }
+}
+
+TEST_F(WorldCombatTest, TheAvatarsDeathResetsItsDayCount) {
+  days_alive = 5;
+  avatar->health = 0.0f;
+  WorldTick();
+  EXPECT_EQ(days_alive, 0);
+  EXPECT_EQ(avatar->health, 100.0f);
+}
+
+TEST_F(WorldCombatTest, AClickEndsTheAvatarsFightsAndVisitsButNotItsMeals) {
+  cKeltoGameCritter* critter = AddCritter(At(403, 400));
+  gWorld->StartFight(avatar, critter);
+  cKeltoGameCritter* x = AddCritter(At(100, 100));
+  gWorld->StartFight(x, AddCritter(At(102, 100), 1));
+  gWorld->StartNestVisit(avatar, gWorld->nests.front());
+  gWorld->StartMeal(avatar, CarcassNearAvatar(50));
+  gWorld->CancelAvatarActions();
+  EXPECT_TRUE(gWorld->fights.front().done);
+  EXPECT_FALSE(gWorld->fights.back().done);
+  EXPECT_TRUE(gWorld->nest_visits.front().done);
+  EXPECT_FALSE(gWorld->meals.front().done);
+  gWorld->FightPass();
+  EXPECT_EQ(avatar->state, kStateFlocking);
+  EXPECT_EQ(critter->state, kStateFlocking);
+}
+
+TEST_F(WorldCombatTest, CarcassesDecayOnTimeEvenWhenCarried) {
+  gConfig.carcass_decay_time = 5000.0f;
+  cKeltoGameCarcass* carried = CarcassNearAvatar(5);
+  carried->carrier = avatar;
+  avatar->carried = carried;
+  cKeltoGameCarcass* lying = CarcassNearAvatar(50);
+  gWorld->StartMeal(avatar, lying);
+  avatar->SetPosition(At(300, 300));
+  SetGameTime(15000);
+  gWorld->UpdateCarcasses();
+  ASSERT_EQ(gWorld->carcasses.size(), 2u) << "exactly the decay time is not yet above it";
+  EXPECT_FLOAT_EQ(carried->position.x, 300.0f) << "a carried carcass goes with its carrier";
+  SetGameTime(15001);
+  avatar->state = kStateFighting;
+  gWorld->UpdateCarcasses();
+  EXPECT_TRUE(gWorld->carcasses.empty());
+  EXPECT_EQ(gWorld->objects.size(), 1u) << "only the nest is left";
+  EXPECT_EQ(avatar->carried, nullptr);
+  EXPECT_TRUE(gWorld->meals.empty()) << "a meal of a decayed carcass ends";
+  EXPECT_EQ(avatar->state, kStateFlocking);
+}
+
+TEST_F(WorldCombatTest, AMealEatsTheCarcassOnArrival) {
+  avatar->hunger = 20.0f;
+  cKeltoGameCarcass* carcass = CarcassNearAvatar(3.0f);
+  gWorld->StartMeal(avatar, carcass);
+  EXPECT_FLOAT_EQ(avatar->target.x, 403.0f);
+  gWorld->MealPass();
+  EXPECT_EQ(avatar->hunger, 20.0f) << "3.0 away is not nearer than 3";
+  avatar->SetPosition(At(401, 400));
+  gWorld->MealPass();
+  EXPECT_EQ(avatar->hunger, 100.0f);
+  EXPECT_TRUE(gWorld->carcasses.empty());
+  avatar->state = kStateFighting;
+  gWorld->MealPass();
+  EXPECT_TRUE(gWorld->meals.empty());
+  EXPECT_EQ(avatar->state, kStateFlocking);
+}
+
+// A meal may eat the very carcass the avatar carries: afterwards the avatar must carry nothing
+// (and so be able to run again), and nothing may point at the freed carcass.
+TEST_F(WorldCombatTest, EatingTheCarriedCarcassLeavesNothingPointingAtIt) {
+  cKeltoGameCarcass* carcass = CarcassNearAvatar(1.0f);
+  carcass->carrier = avatar;
+  avatar->carried = carcass;
+  gGameState.hoveredObject = carcass;
+  gWorld->StartMeal(avatar, carcass);
+  WorldTick();
+  EXPECT_TRUE(gWorld->carcasses.empty());
+  EXPECT_EQ(avatar->carried, nullptr);
+  EXPECT_EQ(gGameState.hoveredObject, nullptr);
+  for (const cMeal& meal : gWorld->meals) EXPECT_EQ(meal.food, nullptr);
+  avatar->target = At(400, 450);  // straight ahead
+  avatar->energy = 50.0f;
+  SetShiftKeyDown(true);
+  WorldTick();
+  EXPECT_FLOAT_EQ(avatar->speed, avatar->run_speed) << "with nothing carried, Shift runs";
+}
+
+TEST_F(WorldCombatTest, TwoMealsOfOneCarcassBothEnd) {
+  cKeltoGameCarcass* carcass = CarcassNearAvatar(1.0f);
+  cKeltoGameCritter* other = AddCritter(At(401, 401));
+  other->state = kStateFighting;
+  gWorld->StartMeal(avatar, carcass);
+  gWorld->StartMeal(other, carcass);
+  gWorld->MealPass();
+  EXPECT_TRUE(gWorld->carcasses.empty());
+  ASSERT_EQ(gWorld->meals.size(), 1u) << "the second meal ends in the same pass";
+  EXPECT_EQ(gWorld->meals.front().food, nullptr);
+  EXPECT_EQ(other->state, kStateFlocking);
+  gWorld->MealPass();
+  EXPECT_TRUE(gWorld->meals.empty());
+}
+
+TEST_F(WorldCombatTest, RemovingACarcassNotInTheWorldIsHarmless) {
+  CarcassNearAvatar(1.0f);
+  cKeltoGameCarcass stray;
+  gWorld->RemoveCarcass(&stray);
+  EXPECT_EQ(gWorld->carcasses.size(), 1u);
+  EXPECT_EQ(gWorld->objects.size(), 2u);
+}

@@ -1,0 +1,289 @@
+// The world tick: the day clock and its daily events, terrain death, the avatar's movement and
+// motives, nest safety and visits, and the avatar's meetings.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/world_test_support.h"
+#include "world/world_tick.h"
+
+using namespace world_test;
+
+namespace {
+class WorldTickTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSimulation();
+    AddSpecies(1.0f, 3.0f);
+    AddSpecies(1.0f, 3.0f);
+    avatar = AddAvatar(At(400, 400));
+  }
+  void TearDown() override { UseRealTime(); }
+
+  void StartDayClock(uint32_t dayMs, uint32_t nightMs, uint32_t startMs) {
+    gDayClock.day_ms = dayMs;
+    gDayClock.night_ms = nightMs;
+    gDayClock.cycle_ms = dayMs + nightMs;
+    gDayClock.cycle_start_ms = startMs;
+    gDayClock.is_day = true;
+  }
+
+  cKeltoGameCritter* avatar = nullptr;
+};
+}  // namespace
+
+TEST_F(WorldTickTest, DayAndNightFollowTheCycleAcrossTheClockWrapping) {
+  struct {
+    const char* name;
+    uint32_t start, clock;
+    bool day;
+  } cases[] = {
+      {"start of the day", 0, 0, true},
+      {"last ms of the day", 0, 149999, true},
+      {"first ms of the night", 0, 150000, false},
+      {"end of the night is still night", 0, 153000, false},
+      {"next cycle", 0, 153001, true},
+      {"ten cycles later, at night", 0, 10 * 153000 + 151000, false},
+      {"the clock wrapped past 2^32, by day", 0xFFFFF000u, 0x00001000u, true},
+      {"the clock wrapped past 2^32, at night", 0xFFFF0000u, 0xFFFF0000u + 150500u, false},
+  };
+  for (const auto& c : cases) {
+    StartDayClock(150000, 3000, c.start);
+    SetGameTime(c.clock);
+    EXPECT_EQ(gDayClock.IsDay(), c.day) << c.name;
+    EXPECT_LE(GameTime() - gDayClock.cycle_start_ms, gDayClock.cycle_ms) << c.name;
+  }
+}
+
+TEST_F(WorldTickTest, ANewDayIsCountedOnceAfterEachNight) {
+  StartDayClock(150000, 3000, 0);
+  struct {
+    uint32_t clock;
+    bool newDay;
+  } steps[] = {
+      {0, false},      {150001, false}, {153001, true},  {153022, false}, {200000, false},
+      {306001, false},  // day again, but no tick saw the night in between
+      {457500, false}, {459001, true},
+  };
+  for (const auto& s : steps) {
+    SetGameTime(s.clock);
+    EXPECT_EQ(gDayClock.NewDay(), s.newDay) << "at " << s.clock;
+  }
+}
+
+TEST_F(WorldTickTest, SkippedCyclesCountAsOneNewDay) {
+  StartDayClock(10000, 5000, 0);
+  SetGameTime(12000);
+  EXPECT_FALSE(gDayClock.NewDay());
+  SetGameTime(5 * 15000 + 100);
+  EXPECT_TRUE(gDayClock.NewDay());
+  EXPECT_FALSE(gDayClock.NewDay());
+}
+
+TEST_F(WorldTickTest, DaylightRisesToMiddayAndFallsToMidnight) {
+  struct {
+    uint32_t clock;
+    float level;
+  } cases[] = {{0, 0.0f},     {2500, 0.5f},   {5000, 1.0f},  {7500, 0.5f}, {10000, 0.0f},
+               {11000, -0.5f}, {12000, -1.0f}, {13000, -0.5f}, {14000, 0.0f}, {14001, 0.0002f}};
+  StartDayClock(10000, 4000, 0);
+  for (const auto& c : cases) {
+    SetGameTime(c.clock);
+    EXPECT_NEAR(gDayClock.DaylightLevel(), c.level, 1e-5) << "at " << c.clock;
+  }
+}
+
+TEST_F(WorldTickTest, DegenerateCyclesNeitherHangNorGiveNaN) {
+  StartDayClock(10000, 0, 0);
+  SetGameTime(10000);
+  EXPECT_EQ(gDayClock.DaylightLevel(), 0.0f) << "the boundary of a day without night";
+  StartDayClock(0, 0, 0);
+  SetGameTime(5000);
+  EXPECT_FALSE(gDayClock.IsDay());
+}
+
+TEST_F(WorldTickTest, NewDaysCountAndGrantEvolutionsEveryInterval) {
+  gConfig.evolve_interval = 3;
+  StartDayClock(1000, 1000, 0);
+  can_evolve = false;
+  nest_move_allowed = false;
+  gSpeciesTable[0].walk_speed = 2.5f;
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->walk_speed = 1.0f;
+  std::vector<int> grantedOn;
+  for (int day = 1; day <= 7; ++day) {
+    SetGameTime(day * 2000 - 500);  // night
+    WorldTick();
+    SetGameTime(day * 2000 + 10);  // dawn
+    WorldTick();
+    EXPECT_EQ(total_days, day);
+    if (can_evolve) grantedOn.push_back(day);
+    can_evolve = false;
+    if (day == 4) {
+      avatar->health = 0.0f;  // dies on the next tick: the day count starts again
+    }
+  }
+  // The avatar dies in day 5's night: days 5, 6 and 7 count again from 1.
+  EXPECT_EQ(grantedOn, (std::vector<int>{3, 7}));
+  EXPECT_EQ(days_alive, 3);
+  EXPECT_TRUE(nest_move_allowed);
+  EXPECT_FLOAT_EQ(critter->walk_speed, 2.5f) << "species values are copied in on a new day";
+}
+
+TEST_F(WorldTickTest, ACritterStandingWhereItCannotBeIsRespawnedBeforeItActs) {
+  gTerrainClasses[12][12] = kTerrainWater;
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->state = kStateFighting;
+  critter->health = 3.0f;
+  WorldTick();
+  EXPECT_EQ(critter->state, kStateFlocking);
+  EXPECT_EQ(critter->health, 100.0f);
+  EXPECT_EQ(TerrainClassAt(critter->position.x, 0, critter->position.z), kTerrainLand);
+  EXPECT_EQ(gWorld->counters.critter_deaths, 1);
+}
+
+TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHands) {
+  struct {
+    const char* name;
+    bool shift;
+    float energy;
+    bool carrying;
+    float expectedSpeed;
+  } cases[] = {
+      {"walks", false, 50, false, 1.0f},
+      {"runs with Shift", true, 50, false, 3.0f},
+      {"energy exactly 1 walks", true, 1.0f, false, 1.0f},
+      {"carrying walks", true, 50, true, 1.0f},
+  };
+  for (const auto& c : cases) {
+    avatar->SetPosition(At(400, 400));
+    avatar->heading = 0.0f;
+    avatar->target = At(400, 420);
+    avatar->energy = c.energy;
+    SetShiftKeyDown(c.shift);
+    cKeltoGameCarcass* carcass = c.carrying ? gWorld->AddCarcass(avatar->position) : nullptr;
+    if (carcass) {
+      carcass->carrier = avatar;
+      avatar->carried = carcass;
+    }
+    WorldTick();
+    EXPECT_FLOAT_EQ(avatar->speed, c.expectedSpeed) << c.name;
+    EXPECT_NEAR(avatar->position.z, 400.0f + 0.1f * c.expectedSpeed, 1e-4) << c.name;
+    if (carcass) gWorld->RemoveCarcass(carcass);
+  }
+}
+
+TEST_F(WorldTickTest, TheAvatarStopsWithinOneOfItsTarget) {
+  avatar->target = At(400, 401);
+  avatar->speed = 5.0f;
+  WorldTick();
+  EXPECT_EQ(avatar->speed, 0.0f);
+  EXPECT_FLOAT_EQ(avatar->position.z, 400.0f);
+}
+
+TEST_F(WorldTickTest, MotiveStepsCatchUpOnePerTick) {
+  gConfig.motive_cycle = 500;
+  gWorld->motive_clock_ms = 0;
+  struct {
+    uint32_t clock, motiveClock;
+  } ticks[] = {{500, 0}, {501, 500}, {2501, 1000}, {2522, 1500}, {2543, 2000}, {2564, 2500}, {2585, 2500}};
+  for (const auto& t : ticks) {
+    SetGameTime(t.clock);
+    WorldTick();
+    EXPECT_EQ(gWorld->motive_clock_ms, t.motiveClock) << "at " << t.clock;
+  }
+}
+
+TEST_F(WorldTickTest, TheNestKeepsTheAvatarSafeWithinEight) {
+  struct {
+    float distance;
+    bool inNest;
+  } cases[] = {{7.9f, true}, {8.0f, false}};
+  for (const auto& c : cases) {
+    avatar->SetPosition(At(400 + c.distance, 400));
+    avatar->target = avatar->position;
+    WorldTick();
+    EXPECT_EQ(avatar->in_nest, c.inNest) << c.distance;
+  }
+}
+
+TEST_F(WorldTickTest, InTheNestTheAvatarAndTheCrittersDoNotNoticeEachOther) {
+  cKeltoGameCritter* critter = AddCritter(At(410, 400));
+  avatar->in_nest = true;  // as the previous tick left it
+  WorldTick();
+  EXPECT_FALSE(critter->IsNeighbour(avatar));
+  EXPECT_FALSE(avatar->IsNeighbour(critter));
+  avatar->SetPosition(At(420, 400));
+  avatar->target = avatar->position;
+  avatar->in_nest = false;
+  WorldTick();
+  EXPECT_TRUE(critter->IsNeighbour(avatar));
+  EXPECT_TRUE(avatar->IsNeighbour(critter));
+}
+
+TEST_F(WorldTickTest, NestVisitsRunAtTheNestingRateWithinFour) {
+  gConfig.nesting_cycle = 500;
+  struct {
+    float distance;
+    uint32_t lastRunAfter;
+  } cases[] = {{3.9f, 500}, {4.0f, 0}};
+  for (const auto& c : cases) {
+    gWorld->nest_visits.clear();
+    SetGameTime(0);
+    avatar->SetPosition(At(400 + c.distance, 400));
+    gWorld->StartNestVisit(avatar, gWorld->nests.front());
+    avatar->target = avatar->position;
+    SetGameTime(900);
+    gWorld->NestVisitPass();
+    EXPECT_EQ(gWorld->nest_visits.front().last_run_ms, c.lastRunAfter) << c.distance;
+  }
+}
+
+TEST_F(WorldTickTest, ADoneVisitIsDroppedOnTheNextPass) {
+  gWorld->StartNestVisit(avatar, gWorld->nests.front());
+  gWorld->CancelAvatarActions();
+  gWorld->StartNestVisit(avatar, gWorld->nests.front());
+  gWorld->NestVisitPass();
+  ASSERT_EQ(gWorld->nest_visits.size(), 1u);
+  EXPECT_FALSE(gWorld->nest_visits.front().done);
+}
+
+TEST_F(WorldTickTest, MovingTheNestPutsItUnderTheAvatar) {
+  avatar->SetPosition(At(300, 200));
+  gWorld->MoveAvatarNest();
+  EXPECT_FLOAT_EQ(gWorld->nests.front()->position.x, 300.0f);
+  EXPECT_FLOAT_EQ(gWorld->nests.front()->position.z, 200.0f);
+}
+
+TEST_F(WorldTickTest, MeetingACritterOpensTheEvolutionDialogOrAFight) {
+  struct {
+    const char* name;
+    int species;
+    bool canEvolve;
+    bool dialog, fight;
+  } cases[] = {
+      {"species 0 with an evolution due", 0, true, true, false},
+      {"species 0 without one", 0, false, false, false},
+      {"species 8 with an evolution due", 8, true, true, false},
+      {"any other species fights", 1, true, false, true},
+  };
+  while (gSpeciesTable.size() < 9) AddSpecies(1.0f, 3.0f);
+  for (const auto& c : cases) {
+    ResetEvolution();
+    gWorld->fights.clear();
+    can_evolve = c.canEvolve;
+    avatar->SetPosition(At(100, 100));
+    avatar->target = avatar->position;
+    avatar->in_nest = false;
+    avatar->state = kStateFlocking;
+    avatar->neighbours.clear();
+    cKeltoGameCritter* critter = AddCritter(At(100, 102), c.species);
+    critter->state = kStateFighting;  // holds it in place
+    critter->target = critter->position;
+    WorldTick();
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(EvolutionDialogVisible(), c.dialog);
+    EXPECT_EQ(gWorld->fights.size(), c.fight ? 1u : 0u);
+    critter->SetPosition(At(300, 300));
+  }
+}
