@@ -2,8 +2,10 @@
 // class thresholds, the point query at the edges and outside the world, and the land search.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "terrain/height_field.h"
 #include "terrain/terrain_builder.h"
@@ -55,6 +57,42 @@ TEST(DiamondSquare, ASeedReproducesTheSurfaceAndAnotherChangesIt) {
     }
   }
   EXPECT_GT(differing, 4000);
+}
+
+// The recipe written out plainly over a flat array with explicit modulo: an independent
+// check that the builder visits cells and makes its draws in the published order.
+std::vector<float> RecipeTerrain(uint32_t seed) {
+  SeedRandom(seed);
+  std::vector<float> h(64 * 64);
+  auto at = [&h](int row, int column) -> float& { return h[((row % 64 + 64) % 64) * 64 + (column % 64 + 64) % 64]; };
+  auto draw = [] { return static_cast<float>(NextRandom()) * kInverseRandomMax; };
+  at(0, 0) = 0.0f;
+  float a = 64.0f;
+  for (int s = 64; s >= 2; s /= 2, a *= 0.5f) {
+    const int half = s / 2;
+    for (int y = 0; y < 64; y += s)
+      for (int x = 0; x < 64; x += s)
+        at(y + half, x + half) = (at(y, x) + at(y + s, x) + at(y, x + s) + at(y + s, x + s)) / 4.0f - a + 2 * a * draw();
+    for (int y = 0; y < 64; y += s) {
+      for (int x = 0; x < 64; x += s) {
+        at(y, x + half) = (at(y, x) + at(y, x + s) + at(y + half, x + half) + at(y - half, x + half)) / 4.0f - a + 2 * a * draw();
+        at(y + half, x) = (at(y, x) + at(y + s, x) + at(y + half, x + half) + at(y + half, x - half)) / 4.0f - a + 2 * a * draw();
+      }
+    }
+  }
+  const float lowest = *std::min_element(h.begin(), h.end()), highest = *std::max_element(h.begin(), h.end());
+  for (float& cell : h) cell = (cell - lowest) / (highest - lowest);
+  return h;
+}
+
+TEST(DiamondSquare, FollowsTheRecipeCellForCell) {
+  for (uint32_t seed : {3u, 31337u}) {
+    const std::vector<float> expected = RecipeTerrain(seed);
+    const cHeightField field = BuiltWithSeed(seed);
+    for (int row = 0; row < 64; ++row)
+      for (int column = 0; column < 64; ++column)
+        ASSERT_FLOAT_EQ(field.Height(row, column), expected[row * 64 + column]) << row << "," << column;
+  }
 }
 
 // The surface tiles: neighbours across the border differ no more than neighbours inside. A

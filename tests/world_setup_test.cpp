@@ -129,6 +129,46 @@ TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
   EXPECT_EQ(nest.z, avatar->position.z);
 }
 
+// On an all-land grid every land test passes at the first draw, so the whole sequence of
+// draws can be replayed: home sites, plant sites, each plant (dx, dz, site, heading), each
+// critter (heading, species, site, target, spawn point), then the avatar (site, spawn point).
+TEST_F(WorldSetupTest, OnAllLandEveryDrawFollowsTheRecipe) {
+  cScratchFolder::WriteIni("[species]\nnum_species=2\nnum_critters=3\navatar_species=2\n"
+                           "[species1]\nproportion=10\n[species2]\nproportion=20\n");
+  FillTerrainWithLand();
+  SeedRandom(kSeed);
+  PopulateWorld(*gWorld);
+  const int drawAfterSetup = NextRandom();
+
+  SeedRandom(kSeed);
+  std::vector<cVector> homes[2], plantSites;
+  for (int pass = 0; pass < 6; ++pass)
+    for (auto& list : homes) list.push_back(RandomWorldPosition());
+  for (int i = 0; i < 50; ++i) plantSites.push_back(RandomWorldPosition());
+  for (const cKeltoGamePlant* plant : gWorld->plants) {
+    const float dx = RandomScaled(40.0f), dz = RandomScaled(40.0f);
+    const cVector& site = plantSites[NextRandom() % 50];
+    ASSERT_EQ(plant->position.x, site.x + dx);
+    ASSERT_EQ(plant->position.z, site.z + dz);
+    ASSERT_EQ(plant->heading, RandomScaled(6.28318f));
+  }
+  for (const cKeltoGameCritter* critter : gWorld->critters) {
+    EXPECT_EQ(critter->heading, RandomScaled(6.28318f));
+    EXPECT_EQ(critter->species, NextRandom() % 30 < 10 ? 0 : 1);
+    const cVector& home = homes[critter->species][NextRandom() % 6];
+    const cVector target = RandomWorldPosition();
+    EXPECT_EQ(critter->target.x, target.x);
+    EXPECT_EQ(critter->target.z, target.z);
+    const cVector start = SpawnPointNear(home);
+    EXPECT_EQ(critter->position.x, start.x);
+    EXPECT_EQ(critter->position.z, start.z);
+  }
+  const cVector start = SpawnPointNear(homes[1][NextRandom() % 6]);
+  EXPECT_EQ(gWorld->avatar->position.x, start.x);
+  EXPECT_EQ(gWorld->avatar->position.z, start.z);
+  EXPECT_EQ(NextRandom(), drawAfterSetup) << "setup made no draw beyond the recipe";
+}
+
 TEST_F(WorldSetupTest, CrittersTakeTheirSpeciesTraitsAndTheAvatarItsOwn) {
   Build(kThreeSpecies);
   for (const cKeltoGameCritter* c : gWorld->critters) {
