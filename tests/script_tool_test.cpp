@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -196,5 +197,18 @@ TEST_F(ScriptToolTest, EveryExampleOfTheScriptingGuideHolds) {
         << "docs/scripting.md:" << example.line << ": " << example.command << "\n--- printed:\n"
         << result.out << result.err;
   }
+}
+
+// The README's worked example runs the shipped combat script from data/ with the tool in build/.
+TEST_F(ScriptToolTest, ReadmeWorkedExampleHolds) {
+  const std::vector<std::string> lines = Lines(ReadText(ZOMA_SOURCE_DIR "/README.md"));
+  const std::string prompt = "    $ cd data && ../build/zoma-script ";
+  const auto command = std::find_if(lines.begin(), lines.end(),
+                                    [&](const std::string& line) { return line.rfind(prompt, 0) == 0; });
+  ASSERT_NE(command, lines.end());
+  std::vector<std::string> expected;
+  for (auto line = command + 1; line != lines.end() && line->rfind("    ", 0) == 0; ++line) expected.push_back(line->substr(4));
+  const cToolResult result = RunShell("cd " ZOMA_SOURCE_DIR "/data && zoma-script " + command->substr(prompt.size()));
+  EXPECT_EQ(Lines(result.out), expected) << result.err;
 }
 }  // namespace
