@@ -209,22 +209,6 @@ TEST_F(WorldSetupTest, CrittersTakeTheirSpeciesTraitsAndTheAvatarItsOwn) {
   EXPECT_EQ(avatar.target.z, avatar.position.z);
 }
 
-TEST_F(WorldSetupTest, ASeedReproducesTheWorld) {
-  Build(kThreeSpecies);
-  std::vector<cVector> first;
-  for (const cKeltoGameObject* o : gWorld->objects) first.push_back(o->position);
-  first.push_back(gWorld->avatar->position);
-
-  ResetWorld();
-  Build(kThreeSpecies);
-  ASSERT_EQ(gWorld->objects.size() + 1, first.size());
-  for (size_t i = 0; i < gWorld->objects.size(); ++i) {
-    EXPECT_EQ(gWorld->objects[i]->position.x, first[i].x);
-    EXPECT_EQ(gWorld->objects[i]->position.z, first[i].z);
-  }
-  EXPECT_EQ(gWorld->avatar->position.x, first.back().x);
-}
-
 TEST_F(WorldSetupTest, OneSpeciesWithoutCrittersHoldsPlantsAndTheNest) {
   Build("[species]\nnum_critters=0\n");
   EXPECT_TRUE(gWorld->critters.empty());
