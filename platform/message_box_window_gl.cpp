@@ -89,6 +89,8 @@ void ShowMessageBoxWindow(const std::string& caption, const std::string& text) {
   cOpenBox* const outer = gBox;
   gBox = &box;
   box.window = OpenBoxWindow(caption, layout);
+  // The window the box was opened from shows what led to it (a dialog just closed, say).
+  if (previousWindow != 0) glutPostWindowRedisplay(previousWindow);
   RunUntilDismissed();
   CloseBoxWindow(box.window);
   glutMainLoopEvent();  // takes the window off the screen now, not at the next frame
