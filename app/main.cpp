@@ -2,6 +2,7 @@
 #include <GL/freeglut.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <string>
 #include <thread>
 
