@@ -46,7 +46,7 @@ void CreateMainWindow() {
   glutReshapeWindow(kWindowWidth, kWindowHeight);
 }
 
-// Input to the game window waits while a message box is open; Shift and the wheel are noted
+// Input to the game window is ignored while a message box is open; Shift and the wheel are noted
 // for the simulation before the handlers run.
 void OnGameMouseButton(int button, int state, int x, int y) {
   if (MessageBoxWindowOpen()) return;
