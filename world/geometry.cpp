@@ -11,30 +11,12 @@
 bool curved_horizon = false;
 
 namespace {
-float WrapOffset(float d) {
-  if (d < -256.0f) d += 512.0f;
-  if (d > 256.0f) d -= 512.0f;
-  return d;
-}
-
 float WrapCoordinate(float c) {
   if (c < 0.0f) c += 512.0f;
   if (c > 512.0f) c -= 512.0f;
   return c;
 }
 }  // namespace
-
-cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point) {
-  cVector d = point - object.position;
-  d.x = WrapOffset(d.x);
-  d.y = WrapOffset(d.y);
-  d.z = WrapOffset(d.z);
-  return d;
-}
-
-float WrappedDistance(const cKeltoGameObject& object, const cVector& point) {
-  return WrappedDelta(object, point).Length();
-}
 
 cVector ViewOffset(const cVector& point, const cVector& centre) {
   cVector d = point - centre;

@@ -2,9 +2,8 @@
 // per axis, into +-256. Shared by the simulation and drawing.
 #pragma once
 
+#include "world/objects.h"
 #include "world/vector.h"
-
-class cKeltoGameObject;
 
 constexpr float kWorldSize = 512.0f;
 
@@ -12,10 +11,27 @@ constexpr float kWorldSize = 512.0f;
 // a curved ground; it lives here because the simulation's distances go through ViewOffset too.
 extern bool curved_horizon;
 
-// point - object.position, x, y and z each wrapped once each way into [-256, 256].
-cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point);
+// One correction each way, so +-256 exactly stay as they are.
+inline float WrapOffset(float d) {
+  if (d < -256.0f) d += 512.0f;
+  if (d > 256.0f) d -= 512.0f;
+  return d;
+}
+
+// point - object.position, x, y and z each wrapped once each way into [-256, 256]. Inline: every
+// critter measures dozens of distances per tick.
+inline cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point) {
+  cVector d = point - object.position;
+  d.x = WrapOffset(d.x);
+  d.y = WrapOffset(d.y);
+  d.z = WrapOffset(d.z);
+  return d;
+}
+
 // Length of WrappedDelta: the short-way-round distance from an object to a point.
-float WrappedDistance(const cKeltoGameObject& object, const cVector& point);
+inline float WrappedDistance(const cKeltoGameObject& object, const cVector& point) {
+  return WrappedDelta(object, point).Length();
+}
 // point - centre wrapped the same way, with the curvature drop in the curved follow view.
 cVector ViewOffset(const cVector& point, const cVector& centre);
 // The ground direction a heading faces: (sin h, 0, cos h).
