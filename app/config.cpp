@@ -44,7 +44,9 @@ class cKeyReader {
     return static_cast<uint32_t>(Int(fallbackSeconds)) * 1000u;
   }
   bool Flag(int32_t fallback) const { return Int(fallback) != 0; }
-  std::string Text(const char* fallback) const { return file_.GetString(section_, key_, fallback).substr(0, kTextLimit); }
+  std::string Text(const char* fallback) const {
+    return file_.GetString(section_, key_, fallback).substr(0, kTextLimit);
+  }
   float Number(const char* fallback) const { return static_cast<float>(std::strtod(Text(fallback).c_str(), nullptr)); }
   cVector Triple(const char* fallback) const { return ParseTriple(Text(fallback)); }
 

@@ -53,18 +53,20 @@ std::vector<float> RecipeTerrain(uint32_t seed) {
   SeedRandom(seed);
   std::vector<float> h(64 * 64);
   auto at = [&h](int row, int column) -> float& { return h[((row % 64 + 64) % 64) * 64 + (column % 64 + 64) % 64]; };
-  auto draw = [] { return static_cast<float>(NextRandom()) * kInverseRandomMax; };
-  at(0, 0) = 0.0f;
   float a = 64.0f;
+  auto displaced = [&a](float p, float q, float r, float t) {
+    return (p + q + r + t) / 4.0f - a + 2 * a * (static_cast<float>(NextRandom()) * kInverseRandomMax);
+  };
+  at(0, 0) = 0.0f;
   for (int s = 64; s >= 2; s /= 2, a *= 0.5f) {
     const int half = s / 2;
     for (int y = 0; y < 64; y += s)
       for (int x = 0; x < 64; x += s)
-        at(y + half, x + half) = (at(y, x) + at(y + s, x) + at(y, x + s) + at(y + s, x + s)) / 4.0f - a + 2 * a * draw();
+        at(y + half, x + half) = displaced(at(y, x), at(y + s, x), at(y, x + s), at(y + s, x + s));
     for (int y = 0; y < 64; y += s) {
       for (int x = 0; x < 64; x += s) {
-        at(y, x + half) = (at(y, x) + at(y, x + s) + at(y + half, x + half) + at(y - half, x + half)) / 4.0f - a + 2 * a * draw();
-        at(y + half, x) = (at(y, x) + at(y + s, x) + at(y + half, x + half) + at(y + half, x - half)) / 4.0f - a + 2 * a * draw();
+        at(y, x + half) = displaced(at(y, x), at(y, x + s), at(y + half, x + half), at(y - half, x + half));
+        at(y + half, x) = displaced(at(y, x), at(y + s, x), at(y + half, x + half), at(y + half, x - half));
       }
     }
   }
