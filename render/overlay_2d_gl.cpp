@@ -58,15 +58,13 @@ void DrawText2D(int x, int y, void* font, const std::string& text) {
   for (char c : text) glutBitmapCharacter(font, static_cast<signed char>(c));
 }
 
-// The advance of the text, measured by drawing it invisibly and reading the raster position.
+// The advance of the text in pixels: the sum of its glyphs' advances, which is where drawing
+// it from x = 0 leaves the raster position. It is not measured by drawing the text with the
+// colour masked off and reading the raster position back: Mesa keeps recent bitmaps in a
+// cache and draws them under the colour mask in force when that read empties the cache, so
+// the text drawn just before (the days counter, a fighter's caption) vanished.
 int TextWidth2D(void* font, const std::string& text) {
-  glPushAttrib(GL_COLOR_BUFFER_BIT);
-  glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
-  DrawText2D(0, 20, font, text);
-  GLfloat position[4];
-  glGetFloatv(GL_CURRENT_RASTER_POSITION, position);
-  glPopAttrib();
-  return static_cast<int>(position[0]);
+  return glutBitmapLength(font, reinterpret_cast<const unsigned char*>(text.c_str()));
 }
 
 void DrawLine2D(int x0, int y0, int x1, int y1) {
