@@ -1,6 +1,8 @@
 // Camera matrices from gCamera and the window size, and picking the ground through them.
 #include <GL/glut.h>
 
+#include <algorithm>
+
 #include "app/camera.h"
 #include "app/camera_gl.h"
 #include "app/ground_pick.h"
@@ -24,7 +26,7 @@ cVector Unproject(double x, double y, double depth, const GLdouble* modelview,
 void SetupCamera() {
   const float w = static_cast<float>(glutGet(GLUT_WINDOW_WIDTH));
   // A minimised window reports height 0; keep the aspect finite.
-  const float h = static_cast<float>(glutGet(GLUT_WINDOW_HEIGHT) > 0 ? glutGet(GLUT_WINDOW_HEIGHT) : 1);
+  const float h = static_cast<float>(std::max(glutGet(GLUT_WINDOW_HEIGHT), 1));
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(gCamera.fieldOfView, w / h, kNearPlane, kFarPlane);
