@@ -1,6 +1,8 @@
 // The game's script hooks: which game values go into which slots, and which come back.
 #include "script/hooks.h"
 
+#include <algorithm>
+
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
 #include "script/script_evaluator.h"

@@ -91,6 +91,8 @@ TEST(ScriptEvaluator, IfTruthAndSkips) {
        {{"a", 0.0f}, {"b", 0.0f}, {"c", 1.0f}}},
       {"if (1) if (0) a = 1 else a = 2 endif b = 1 else c = 1 endif", {},
        {{"a", 2.0f}, {"b", 1.0f}, {"c", 0.0f}}},
+      {"if (1) a = 1 else if (1) b = 1 else b = 2 endif c = 1 endif d = 1", {},
+       {{"a", 1.0f}, {"b", 0.0f}, {"c", 0.0f}, {"d", 1.0f}}},
       {"if (1) a = 1 if (1) b = 1 else b = 2 endif else c = 1 endif d = 1", {},
        {{"a", 1.0f}, {"b", 1.0f}, {"c", 0.0f}, {"d", 1.0f}}},
       {"if (a = 1 b > 2) c = 1 endif", {{"b", 3.0f}}, {{"a", 1.0f}, {"c", 1.0f}}},
