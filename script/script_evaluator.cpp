@@ -66,6 +66,7 @@ void cScriptEvaluator::Binary(Operation operation) {
 
 void cScriptEvaluator::Run(const cScriptProgram& program, std::vector<float>& slots) {
   const Code& code = program.Instructions();
+  stack_.clear();
   for (size_t pc = 0; pc < code.size(); ++pc) {
     const ScriptOp op = code[pc].op;
     if (op == ScriptOp::kOpIf) {

@@ -5,8 +5,7 @@
 
 #include "script/script_program.h"
 
-// A fresh evaluator serves one run: its value stack starts empty and whatever a run leaves on
-// it is discarded with the evaluator.
+// Every run starts with an empty value stack; whatever a run leaves on it is discarded.
 class cScriptEvaluator {
  public:
   // One forward pass over the program. Reads slots with push and writes them with assign;
