@@ -149,16 +149,6 @@ TEST_F(ScriptHooksTest, CombatSwapsInAttackerAndDefender) {
   EXPECT_EQ(SixValues(defender), SixValues(MakeCritter(10)));
 }
 
-TEST_F(ScriptHooksTest, CombatRoundsTakeTheAttackOffTheDefender) {
-  Compile(eGameScript::kCombat, "other_health = other_health - attack");
-  cKeltoGameCritter attacker = MakeCritter(10), defender = MakeCritter(50);
-  attacker.attack = 15;
-  RunCombatScript(&attacker, &defender);
-  RunCombatScript(&attacker, &defender);
-  EXPECT_EQ(defender.health, 51.0f - 30.0f);
-  EXPECT_EQ(attacker.health, 11.0f);
-}
-
 TEST_F(ScriptHooksTest, SpeciesEvolutionSeesDayAndSpecies) {
   Compile(eGameScript::kSpeciesEvolve,
           "attack = attack + current_day defend = defend + species "
@@ -213,12 +203,11 @@ class EvolutionPointsTest : public ScriptHooksTest {
 };
 
 TEST_F(EvolutionPointsTest, BaseFrameHoldsOnlyTheStartUpAbilities) {
-  for (size_t slot = 0; slot < kScriptSlotCount; ++slot) {
-    const float expected = slot == kSlotAttack ? 60 : slot == kSlotDefend ? 40 : slot == kSlotStealth ? 1
-                         : slot == kSlotWalkSpeed ? 1.25f : slot == kSlotRunSpeed ? 3 : slot == kSlotSpecies ? 4
-                         : slot == kSlotClimb ? 0.5f : slot == kSlotSwim ? 0.25f : 0;
-    EXPECT_EQ(gEvolutionBaseFrame[slot], expected) << "slot " << slot;
-  }
+  std::array<float, kScriptSlotCount> expected = {};
+  expected[kSlotAttack] = 60, expected[kSlotDefend] = 40, expected[kSlotStealth] = 1;
+  expected[kSlotWalkSpeed] = 1.25f, expected[kSlotRunSpeed] = 3, expected[kSlotSpecies] = 4;
+  expected[kSlotClimb] = 0.5f, expected[kSlotSwim] = 0.25f;
+  EXPECT_EQ(gEvolutionBaseFrame, expected);
 }
 
 TEST_F(EvolutionPointsTest, AdvancesBuildOnTheStartUpValues) {
@@ -239,17 +228,6 @@ TEST_F(EvolutionPointsTest, AdvancesBuildOnTheStartUpValues) {
   EXPECT_EQ(avatar_->swim, 6.25f);
   EXPECT_EQ(avatar_->speed, 2.0f) << "speed is not written back";
   EXPECT_EQ(avatar_->hunger, 100.0f);
-}
-
-TEST_F(EvolutionPointsTest, ApplyEvolutionResultWritesTheSevenAbilities) {
-  std::vector<float> slots(kScriptSlotCount, -1.0f);
-  slots[kSlotAttack] = 1, slots[kSlotDefend] = 2, slots[kSlotStealth] = 3, slots[kSlotWalkSpeed] = 4;
-  slots[kSlotRunSpeed] = 5, slots[kSlotClimb] = 6, slots[kSlotSwim] = 7;
-  ApplyEvolutionResult(avatar_, slots);
-  EXPECT_EQ((std::vector<float>{avatar_->attack, avatar_->defend, avatar_->stealth, avatar_->walk_speed,
-                                avatar_->run_speed, avatar_->climb, avatar_->swim}),
-            (std::vector<float>{1, 2, 3, 4, 5, 6, 7}));
-  EXPECT_EQ(avatar_->speed, 2.0f);
 }
 
 TEST_F(EvolutionPointsTest, StartUpWithNoFilesUsesEveryFallback) {

@@ -128,14 +128,6 @@ TEST_F(ScriptScannerTest, TokensAcrossInputChunks) {
   EXPECT_EQ(Scan(text), (Tokens{"NAME:" + longName, "NUM:12345.678", "NAME:last"}));
 }
 
-TEST_F(ScriptScannerTest, ManySmallTokensBeyondTheBuffer) {
-  std::string text;
-  for (int i = 0; i < 6000; ++i) text += "ab+";
-  const Tokens tokens = Scan(text);
-  ASSERT_EQ(tokens.size(), 12000u);
-  EXPECT_EQ(tokens.back(), "+");
-}
-
 TEST_F(ScriptScannerTest, LongestTokenTheBufferHolds) {
   const std::string name(16382, 'w');
   EXPECT_EQ(Scan("x = " + name + " y"), (Tokens{"NAME:x", "=", "NAME:" + name, "NAME:y"}));

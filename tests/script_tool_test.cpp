@@ -12,7 +12,6 @@
 
 #include "script/bound_names.h"
 #include "tests/scratch_folder.h"
-#include "world/random.h"
 
 namespace {
 struct cToolResult {
@@ -131,18 +130,6 @@ TEST_F(ScriptToolTest, RunRejectsValuesItCannotPlace) {
     EXPECT_NE(result.err, "") << arguments;
   }
   EXPECT_EQ(RunShell("zoma-script run").status, 3);
-}
-
-TEST_F(ScriptToolTest, SeedMakesRandReproducible) {
-  WriteText("s.txt", "roll = RAND");
-  SeedRandom(31);
-  char expected[64];
-  std::snprintf(expected, sizeof expected, "roll = %g", NextRandom() * kInverseRandomMax);
-  for (int run = 0; run < 2; ++run) {
-    const std::vector<std::string> lines = Lines(RunShell("zoma-script run s.txt --seed 31").out);
-    ASSERT_GT(lines.size(), 28u);
-    EXPECT_EQ(lines[28], expected);
-  }
 }
 
 // Expected output lines, where a line "..." stands for any number of lines.
