@@ -12,7 +12,7 @@
 #include "world/random.h"
 
 namespace {
-// A name or number longer than 16382 characters ends the process by design (the scanner's
+// A name or number longer than 16382 characters deliberately ends the process (the scanner's
 // fatal error); shorter inputs cannot hold one.
 constexpr size_t kLongestInput = 16382;
 }  // namespace
