@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Field of view: + widens it and - narrows it by 5 degrees, never beyond 120 or below 20.
-# With the game paused and the whole world in view from 330 units up, the world's 512-unit
-# square shows 600 * 512 / (2 * 330 * tan(fov / 2)) pixels tall: 391 at the starting 100
-# degrees, 296 at 115, 269 at 120; from about 80 degrees down it overflows the window.
+# Zooming, with the game paused: the wheel brings the camera 3 units nearer (forward) or
+# farther (back) per step, and + widens and - narrows the field of view by 5 degrees, never
+# beyond 120 or below 20. With the whole world in view from d units up, the world's 512-unit
+# square shows 600 * 512 / (2 * d * tan(fov / 2)) pixels tall: from the starting 330 units,
+# 391 at the starting 100 degrees, 296 at 115, 269 at 120, and from about 80 degrees down it
+# overflows the window; from 300 units at 100 degrees, 430.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/view_lib.sh"
 
@@ -25,10 +27,22 @@ keys_then_still() {
   wait_until 8 still_for_a_second "settling.png" "$3" || fail "the picture did not settle after $2 x $1"
 }
 
+# Ten steps of the wheel: button 4 forward, 5 back; the picture is kept as $2. Steps that fall
+# in the same frame count once, so they are spaced wider than a frame.
+wheel_then_still() {
+  for ((i = 0; i < 10; i++)); do xdotool click "$1"; sleep 0.15; done
+  wait_until 8 still_for_a_second "settling.png" "$2" || fail "the picture did not settle after the wheel"
+}
+
 use_view_data
 start_playing
 keys_then_still p 1 fov-100.png
 expect_world_height fov-100.png 391 "at the starting 100 degrees"
+
+wheel_then_still 4 wheel-nearer.png
+expect_world_height wheel-nearer.png 430 "after ten steps of the wheel forward"
+wheel_then_still 5 wheel-back.png
+expect_world_height wheel-back.png 391 "after ten steps of the wheel back"
 
 keys_then_still plus 4 fov-120.png
 expect_world_height fov-120.png 269 "after four +"
@@ -47,4 +61,4 @@ keys_then_still plus 1 fov-25.png
 same_picture "$E2E_ARTIFACTS/fov-20.png" "$E2E_ARTIFACTS/fov-25.png" &&
   fail "+ at 20 degrees did not widen the view"
 game_running || fail "the game ended"
-echo "zoom: + and - stepped the field of view and stopped at 120 and 20 degrees"
+echo "zoom: the wheel moved the camera; + and - stepped the field of view and stopped at 120 and 20 degrees"
