@@ -28,8 +28,6 @@ void TranslateTo(const cVector& offset) { glTranslatef(offset.x, offset.y, offse
 // Turns a circle's plane onto the ground; its own -z is then up.
 void LieFlat() { glRotatef(90.0f, 1.0f, 0.0f, 0.0f); }
 
-void SetLitColour(const cColour& c) { SetLitColor(c.r, c.g, c.b); }
-
 // One ring of `radius` lying on the ground at the current origin.
 void DrawGroundRing(float radius) {
   const grcCircle ring(10, false, 1.0f);
@@ -115,7 +113,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawCarcass(const cKeltoGameCarcass& carcass, const cVector& centre) override {
     glPushMatrix();
     TranslateTo(ViewOffset(carcass.position, centre));
-    SetLitColour(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
+    SetLitColor(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
     DrawGroundRing(2.0f);
     glBegin(GL_LINES);
     DrawCross(-0.75f, -0.65f);

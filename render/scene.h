@@ -2,6 +2,7 @@
 // camera is set up; leaves the depth test on, depth writes on and line width 1.
 #pragma once
 
+#include "render/colour.h"
 #include "world/vector.h"
 
 void DrawScene();
@@ -10,5 +11,6 @@ void DrawScene();
 void DrawWorld(const cVector& centre);
 // glColor3f of a colour under the frame's day/night brightness.
 void SetLitColor(float r, float g, float b);
+void SetLitColor(const cColour& colour);
 // Puts the GL painter behind every object's Draw slot; DrawScene does it on first use.
 void InstallObjectPainter();

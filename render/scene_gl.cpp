@@ -31,19 +31,17 @@ void CaptureView() {
   window_height = static_cast<float>(glutGet(GLUT_WINDOW_HEIGHT));
 }
 
-void SetLitColour(const cColour& c) { SetLitColor(c.r, c.g, c.b); }
-
 // A flat sheet of 64 x 64 cells re-centred on the avatar. Depth writes are off, so nothing
 // drawn later is ever hidden by the ground.
 void DrawGround(const cVector& centre) {
   cColour colour = GroundCellColour(kTerrainLand, {});
-  SetLitColour(colour);
+  SetLitColor(colour);
   glDepthMask(GL_FALSE);
   glBegin(GL_QUADS);
   for (int i = 0; i < kTerrainCells; ++i) {
     for (int j = 0; j < kTerrainCells; ++j) {
       colour = GroundCellColour(gTerrainClasses[i][j], colour);
-      SetLitColour(colour);
+      SetLitColor(colour);
       const cVector c = GroundCellCorner(i, j, centre);
       glVertex3f(c.x, 0.0f, c.z);
       glVertex3f(c.x + kCellSize, 0.0f, c.z);
@@ -114,8 +112,10 @@ void DrawHoverLabel() {
 }
 }  // namespace
 
-void SetLitColor(float r, float g, float b) {
-  const cColour lit = LitColour({r, g, b}, light_factor);
+void SetLitColor(float r, float g, float b) { SetLitColor(cColour{r, g, b}); }
+
+void SetLitColor(const cColour& colour) {
+  const cColour lit = LitColour(colour, light_factor);
   glColor3f(lit.r, lit.g, lit.b);
 }
 
