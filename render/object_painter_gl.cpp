@@ -47,14 +47,13 @@ void DrawCross(float cx, float cz) {
   GroundVertex(cx + 0.3f, cz - 0.3f);
 }
 
+// A flat arrowhead 2 wide and 3 long along local +z, with a low apex joined to its corners.
 void DrawArrowhead() {
+  const GLfloat corners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
   glBegin(GL_LINE_LOOP);
-  glVertex3f(0.0f, 0.0f, 1.0f);
-  glVertex3f(1.0f, 0.0f, -2.0f);
-  glVertex3f(-1.0f, 0.0f, -2.0f);
+  for (const auto& corner : corners) glVertex3fv(corner);
   glEnd();
   glBegin(GL_LINES);
-  const float corners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
   for (const auto& corner : corners) {
     glVertex3f(0.0f, 0.5f, -0.5f);
     glVertex3fv(corner);
