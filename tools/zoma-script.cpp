@@ -34,6 +34,11 @@ void PrintUsage(std::FILE* to) {
                "too long for the scanner, 3 usage error or unreadable file.\n");
 }
 
+int UsageError() {
+  PrintUsage(stderr);
+  return kUsageStatus;
+}
+
 // Compiles one file into the program and reports as the game would, plus where a syntax error
 // stopped the parser. Returns the parse result, or kUsageStatus for an unreadable file.
 int CompileReported(const char* file, cScriptProgram& program) {
@@ -58,11 +63,11 @@ void PrintListing(const cScriptProgram& program) {
 
 int Check(int argc, char** argv) {
   const bool list = argc > 0 && std::strcmp(argv[0], "--list") == 0;
-  if (list) --argc, ++argv;
-  if (argc == 0) return PrintUsage(stderr), kUsageStatus;
+  const int first = list ? 1 : 0;
+  if (argc == first) return UsageError();
   RegisterBoundScriptNames();
   int status = 0;
-  for (int i = 0; i < argc; ++i) {
+  for (int i = first; i < argc; ++i) {
     cScriptProgram program;
     const int result = CompileReported(argv[i], program);
     status = std::max(status, result);
@@ -124,7 +129,7 @@ bool ParseRunArguments(int argc, char** argv, cRunRequest& request) {
 
 int Run(int argc, char** argv) {
   cRunRequest request;
-  if (!ParseRunArguments(argc, argv, request)) return PrintUsage(stderr), kUsageStatus;
+  if (!ParseRunArguments(argc, argv, request)) return UsageError();
   RegisterBoundScriptNames();
   cScriptProgram program;
   const int result = CompileReported(request.file, program);
@@ -149,6 +154,5 @@ int main(int argc, char** argv) {
     PrintUsage(stdout);
     return 0;
   }
-  PrintUsage(stderr);
-  return kUsageStatus;
+  return UsageError();
 }
