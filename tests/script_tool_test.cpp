@@ -37,10 +37,11 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
-// Runs a shell command line in the current directory with the built tools first on PATH.
+// Runs a shell command line in the current directory with the built tools first on PATH. A
+// tool that hangs is stopped after a minute, failing the test rather than the whole run.
 cToolResult RunShell(const std::string& commandLine) {
   const std::string script = "PATH=" ZOMA_BINARY_DIR ":$PATH; { " + commandLine + "; } >tool.out 2>tool.err";
-  const int raw = std::system(("bash -c " + ShellQuoted(script)).c_str());
+  const int raw = std::system(("timeout -k 5 60 bash -c " + ShellQuoted(script)).c_str());
   cToolResult result;
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   result.out = ReadText("tool.out");
