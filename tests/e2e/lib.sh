@@ -24,6 +24,9 @@ e2e_cleanup() {
   rm -rf "$E2E_WORK"
 }
 trap e2e_cleanup EXIT
+# A test stopped from outside (a ctest timeout, Ctrl-C) still takes its server and game along.
+trap 'exit 143' TERM
+trap 'exit 130' INT
 
 fail() {
   echo "FAIL: $*" >&2
