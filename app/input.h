@@ -48,7 +48,8 @@ void OnOrbitDrag(int x, int y);
 void OnSteerDrag(int x, int y);
 void OnKeyboard(unsigned char key, int x, int y);
 void OnSpecialKey(int key, int x, int y);
-// The wheel: created at start-up; WheelStep is -1, 0 or +1 per frame.
+// Start-up (GL layer): connects the handlers to the game window. The wheel's motion reaches
+// the platform layer through freeglut; WheelStep is its sign since the last frame: -1, 0, +1.
 void InitDirectInputMouse();
 int WheelStep();
 
