@@ -16,15 +16,19 @@ cControlPanel* gPanel = nullptr;
 int gPanelWindow = 0;
 void (*gIdle)() = nullptr;
 
-// The panel grows as controls are added, so its window follows its content here.
-void FitWindowToPanel() {
-  if (glutGet(GLUT_WINDOW_WIDTH) != gPanel->Width() || glutGet(GLUT_WINDOW_HEIGHT) != gPanel->Height()) {
-    glutReshapeWindow(gPanel->Width(), gPanel->Height());
+// The panel grows as controls are added after its window exists, so the window follows its
+// content here; false while it has not taken the size yet (nothing is drawn at a wrong size).
+bool WindowFitsPanel() {
+  if (glutGet(GLUT_WINDOW_WIDTH) == gPanel->Width() && glutGet(GLUT_WINDOW_HEIGHT) == gPanel->Height()) {
+    return true;
   }
+  glutReshapeWindow(gPanel->Width(), gPanel->Height());
+  glutPostRedisplay();
+  return false;
 }
 
 void DrawPanel() {
-  FitWindowToPanel();
+  if (!WindowFitsPanel()) return;
   BeginWidgetDrawing(gPanel->Width(), gPanel->Height());
   for (const cControlPanel::cControl& control : gPanel->Controls()) {
     if (control.IsCheckBox()) {

@@ -32,8 +32,12 @@ for line in "OpenGL Driver - " "Vendor: " "Renderer: " "Version: " "Supported Ex
   wait_for_output "^$line" 10
 done
 
-# The panel has drawn itself once its face colour shows.
-panel_drawn() { [ "$(mean_colour "$(screenshot panel_running.png "$panel")" 4x4+1+1)" != "0 0 0" ]; }
+# The panel has drawn itself once it has its full height and its face colour shows.
+panel_drawn() {
+  local shot
+  shot=$(screenshot panel_running.png "$panel")
+  (($(identify -format %h "$shot") > PAUSE_Y + 8)) && [ "$(mean_colour "$shot" 4x4+1+1)" != "0 0 0" ]
+}
 wait_until 5 panel_drawn || fail "the control panel stays blank"
 screenshot startup.png >/dev/null
 ! check_mark_shown "$E2E_ARTIFACTS/panel_running.png" || fail "the Pause box is ticked before anyone clicked it"
