@@ -61,17 +61,6 @@ TEST_F(WorldBehaviourTest, PerceptionDependsOnRangeDirectionCoverAndFighting) {
   }
 }
 
-TEST_F(WorldBehaviourTest, StealthScalesEveryRange) {
-  cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  avatar->stealth = 0.5f;
-  avatar->SetPosition(At(100, 131));
-  PerceiveAvatar(critter);
-  EXPECT_FALSE(critter->aware) << "31 is beyond 60 x 0.5";
-  avatar->SetPosition(At(100, 129));
-  PerceiveAvatar(critter);
-  EXPECT_TRUE(critter->aware);
-}
-
 TEST_F(WorldBehaviourTest, AnAlarmLastsUntilTheAvatarIsWellOutOfRange) {
   struct {
     const char* name;
@@ -202,13 +191,6 @@ TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
   }
 }
 
-TEST_F(WorldBehaviourTest, APeacefulCritterHasNoPrey) {
-  cKeltoGameCritter* critter = AddCritter(At(100, 100), 0);
-  critter->neighbours = {AddCritter(At(100, 105), 1)};
-  UpdatePrey(critter);
-  EXPECT_EQ(critter->prey, nullptr);
-}
-
 TEST_F(WorldBehaviourTest, AHunterAttacksPreyWithinTen) {
   cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
   hunter->prey = AddCritter(At(100, 107), 0);
@@ -292,13 +274,3 @@ TEST_F(WorldBehaviourTest, AChaseFollowsThePreyUntilItReachesTheNest) {
   EXPECT_EQ(hunter->prey, nullptr);
 }
 
-TEST_F(WorldBehaviourTest, AFightingCritterWalksToItsSpotAndStops) {
-  cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  critter->state = kStateFighting;
-  critter->target = At(100, 102);
-  FightingHandler(critter);
-  EXPECT_FLOAT_EQ(critter->speed, 1.0f);
-  critter->target = critter->position;
-  FightingHandler(critter);
-  EXPECT_EQ(critter->speed, 0.0f);
-}

@@ -154,14 +154,6 @@ TEST_F(WorldCombatTest, DeathsRespawnTheLoserAndOnlyTheAvatarsKillsLeaveCarcasse
   }
 }
 
-TEST_F(WorldCombatTest, TheAvatarsDeathResetsItsDayCount) {
-  days_alive = 5;
-  avatar->health = 0.0f;
-  WorldTick();
-  EXPECT_EQ(days_alive, 0);
-  EXPECT_EQ(avatar->health, 100.0f);
-}
-
 TEST_F(WorldCombatTest, AClickEndsTheAvatarsFightsAndVisitsButNotItsMeals) {
   cKeltoGameCritter* critter = AddCritter(At(403, 400));
   gWorld->StartFight(avatar, critter);

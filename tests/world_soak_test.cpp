@@ -21,9 +21,9 @@ constexpr uint32_t kTickMs = 21;
 constexpr int kSoakCritters = 150;
 constexpr int kSoakTicks = 8000;  // six days and nights of the sample world
 
-// What a run went through, so that a soak that quietly stopped exercising something fails.
+// What a run went through, so that a soak that quietly stopped exercising carcasses fails.
 struct cSoakCoverage {
-  int maxCarcasses = 0, meals = 0, carries = 0, sleeping = 0, goingHome = 0, aware = 0;
+  int maxCarcasses = 0, meals = 0, carries = 0;
 };
 
 // The player, one command every kPlayerPeriod ticks, as the mouse handling would issue them.
@@ -162,15 +162,6 @@ std::string FirstViolation(const std::unordered_set<const cKeltoGameCritter*>& l
   return RecordViolation(world, live);
 }
 
-void Observe(cSoakCoverage& coverage) {
-  coverage.maxCarcasses = std::max(coverage.maxCarcasses, static_cast<int>(gWorld->carcasses.size()));
-  for (const cKeltoGameCritter* c : gWorld->critters) {
-    coverage.sleeping += c->state == kStateSleeping;
-    coverage.goingHome += c->state == kStateGoingHome;
-    coverage.aware += c->aware;
-  }
-}
-
 // FNV-1a over the bytes of everything that moves or changes.
 class cDigest {
  public:
@@ -249,7 +240,7 @@ cSoakResult RunSoak(uint32_t seed, bool checkEveryTick) {
     player.Act(tick);
     if (tick == kSoakTicks / 2) FloodFarFromTheAvatar();
     WorldTick();
-    Observe(result.coverage);
+    result.coverage.maxCarcasses = std::max(result.coverage.maxCarcasses, static_cast<int>(gWorld->carcasses.size()));
     if (!checkEveryTick) continue;
     const std::string violation = FirstViolation(live);
     EXPECT_EQ(violation, "") << "after tick " << tick;
@@ -278,9 +269,6 @@ TEST_F(WorldSoakTest, InvariantsHoldOnEveryTickOfASeededWeek) {
   EXPECT_GT(c.maxCarcasses, 0);
   EXPECT_GT(c.meals, 0);
   EXPECT_GT(c.carries, 0);
-  EXPECT_GT(c.sleeping, 0);
-  EXPECT_GT(c.goingHome, 0);
-  EXPECT_GT(c.aware, 0);
   EXPECT_GE(total_days, 5);
 }
 

