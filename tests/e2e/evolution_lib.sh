@@ -60,8 +60,10 @@ check_ability_lines() {
                 "Avatar Stealth: |Avatar Climb: |Avatar Swim: ", label, "|")
       number = "^-?([0-9]+\\.[0-9][0-9][0-9][0-9][0-9][0-9]|inf|nan)$"
     }
-    step < n && index($0, label[step + 1]) == 1 &&
-      substr($0, length(label[step + 1]) + 1) ~ number { step++; next }
+    # Script comments echo at start-up without a line end, so the first line of a block may
+    # follow such text; the others start their lines.
+    step < n && (at = index($0, label[step + 1])) > 0 && (at == 1 || step == 0) &&
+      substr($0, at + length(label[step + 1])) ~ number { step++; next }
     step == n && $0 == "----------------------" { blocks++; step = 0; next }
     step > 0 { bad = 1 }
     END { print bad ? -1 : blocks + 0 }' "$GAME_OUT")
