@@ -15,6 +15,8 @@ rm -f "$E2E_ARTIFACTS"/*
 XVFB_PID=""
 GAME_PID=""
 GAME_OUT="$E2E_WORK/stdout.txt"
+# A sanitizer build of the game reports only its own leaks, not those of the X and GL libraries.
+export LSAN_OPTIONS="suppressions=$ZOMA_SOURCE_DIR/tests/e2e/lsan.supp:print_suppressions=0"
 GAME_ERR="$E2E_WORK/stderr.txt"
 
 e2e_cleanup() {

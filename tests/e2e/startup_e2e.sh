@@ -40,7 +40,10 @@ panel_drawn() {
 }
 wait_until 5 panel_drawn || fail "the control panel stays blank"
 screenshot startup.png >/dev/null
-! check_mark_shown "$E2E_ARTIFACTS/panel_running.png" || fail "the Pause box is ticked before anyone clicked it"
+# A slow start may still be painting the panel: wait for its unticked box rather than judge the
+# first picture.
+wait_until 5 eval '! check_mark_shown "$(screenshot panel_running.png "$panel")"' ||
+  fail "the Pause box is ticked before anyone clicked it"
 click_at "$panel" "$PAUSE_X" "$PAUSE_Y"
 wait_until 5 eval 'check_mark_shown "$(screenshot panel_paused.png "$panel")"' ||
   fail "clicking Pause showed no check mark"
