@@ -32,56 +32,36 @@ constexpr float kInfinity = std::numeric_limits<float>::infinity();
 
 TEST(ScriptEvaluator, Arithmetic) {
   ExpectRuns({
-      {"x = 7 / 2", {}, {{"x", 3.5f}}},
-      {"x = 1 / 0", {}, {{"x", kInfinity}}},
-      {"x = 2 + 3 * 4", {}, {{"x", 14.0f}}},
-      {"x = 10 - 4 - 3", {}, {{"x", 3.0f}}},
-      {"x = -y", {{"y", 4.0f}}, {{"x", -4.0f}}},
+      {"x = 7 / 2", {}, {{"x", 3.5f}}}, {"x = 1 / 0", {}, {{"x", kInfinity}}}, {"x = 2 + 3 * 4", {}, {{"x", 14.0f}}},
+      {"x = 10 - 4 - 3", {}, {{"x", 3.0f}}}, {"x = -y", {{"y", 4.0f}}, {{"x", -4.0f}}},
       {"x = 0.1 + 0.2", {}, {{"x", 0.1f + 0.2f}}},
       {"hunger = hunger - 1.5 * seconds", {{"hunger", 50.0f}, {"seconds", 0.5f}}, {{"hunger", 49.25f}}},
-  });
-}
-
-TEST(ScriptEvaluator, PowerTakesItsRightOperandAsTheBase) {
-  ExpectRuns({
-      {"x = 2 ^ 3", {}, {{"x", 9.0f}}},
-      {"x = 3 ^ 2", {}, {{"x", 8.0f}}},
-      {"x = 2 ^ 0.5", {}, {{"x", 0.25f}}},
+      // The power takes its right operand as the base.
+      {"x = 2 ^ 3", {}, {{"x", 9.0f}}}, {"x = 3 ^ 2", {}, {{"x", 8.0f}}}, {"x = 2 ^ 0.5", {}, {{"x", 0.25f}}},
       {"x = -2 ^ 2", {}, {{"x", 0.25f}}},  // (-2) ^ 2 is 2 raised to -2
       {"x = 2 * 3 ^ 2", {}, {{"x", 16.0f}}},
   });
 }
 
-TEST(ScriptEvaluator, ComparisonsAndEqualityTolerance) {
+TEST(ScriptEvaluator, ComparisonsAndLogic) {
   ExpectRuns({
-      {"x = 3 == 3.00005", {}, {{"x", 1.0f}}},
-      {"x = 3 == 3.001", {}, {{"x", 0.0f}}},
-      {"x = 3 ~= 3.001", {}, {{"x", 1.0f}}},
-      {"x = 3 ~= 3.00005", {}, {{"x", 0.0f}}},
+      {"x = 3 == 3.00005", {}, {{"x", 1.0f}}}, {"x = 3 == 3.001", {}, {{"x", 0.0f}}},
+      {"x = 3 ~= 3.001", {}, {{"x", 1.0f}}}, {"x = 3 ~= 3.00005", {}, {{"x", 0.0f}}},
       {"a = 2 > 1 b = 2 < 1 c = 2 >= 2 d = 2 <= 1.5", {},
        {{"a", 1.0f}, {"b", 0.0f}, {"c", 1.0f}, {"d", 0.0f}}},
       {"n = 0 / 0 a = n > 1 b = n <= 1 c = n == n d = n ~= 1", {},
        {{"a", 0.0f}, {"b", 0.0f}, {"c", 0.0f}, {"d", 0.0f}}},
-  });
-}
-
-TEST(ScriptEvaluator, LogicThresholdsDependOnTheOperandSide) {
-  ExpectRuns({
-      {"x = -1 and 1", {}, {{"x", 0.0f}}},
-      {"x = 0.5 and 0.5", {}, {{"x", 1.0f}}},
-      {"x = 0.00002 and 1", {}, {{"x", 0.0f}}},
-      {"x = 1 and 0.00002", {}, {{"x", 1.0f}}},
-      {"x = 0 or 0.001", {}, {{"x", 1.0f}}},
-      {"x = 0 or 0.00002", {}, {{"x", 1.0f}}},
-      {"x = 0.00002 or 0", {}, {{"x", 0.0f}}},
-      {"x = 0 or 0", {}, {{"x", 0.0f}}},
+      // Logic thresholds depend on the operand side.
+      {"x = -1 and 1", {}, {{"x", 0.0f}}}, {"x = 0.5 and 0.5", {}, {{"x", 1.0f}}},
+      {"x = 0.00002 and 1", {}, {{"x", 0.0f}}}, {"x = 1 and 0.00002", {}, {{"x", 1.0f}}},
+      {"x = 0 or 0.001", {}, {{"x", 1.0f}}}, {"x = 0 or 0.00002", {}, {{"x", 1.0f}}},
+      {"x = 0.00002 or 0", {}, {{"x", 0.0f}}}, {"x = 0 or 0", {}, {{"x", 0.0f}}},
   });
 }
 
 TEST(ScriptEvaluator, IfTruthAndSkips) {
   ExpectRuns({
-      {"if (0.999) a = 1 else a = 2 endif", {}, {{"a", 2.0f}}},
-      {"if (1) a = 1 else a = 2 endif", {}, {{"a", 1.0f}}},
+      {"if (0.999) a = 1 else a = 2 endif", {}, {{"a", 2.0f}}}, {"if (1) a = 1 else a = 2 endif", {}, {{"a", 1.0f}}},
       {"if (x) a = 1 else a = 2 endif", {{"x", 2.0f}}, {{"a", 1.0f}}},
       {"if (0.5 and 0.5) a = 1 else a = 2 endif", {}, {{"a", 1.0f}}},
       {"if (0 / 0) a = 1 else a = 2 endif", {}, {{"a", 1.0f}}},
@@ -99,20 +79,13 @@ TEST(ScriptEvaluator, IfTruthAndSkips) {
   });
 }
 
-TEST(ScriptEvaluator, LeftoversAndSelfAssignmentChangeNothing) {
+TEST(ScriptEvaluator, LeftoversAndTheEmptyStack) {
   ExpectRuns({
       {"speed = speed", {{"speed", 2.5f}}, {{"speed", 2.5f}}},
-      {"hunger + 1", {{"hunger", 40.0f}}, {{"hunger", 40.0f}}},
-      {"RAND = 5 x = RAND", {}, {{"RAND", 5.0f}}},
-  });
-}
-
-// Assignments leave nothing behind, so using one as an operand pops an empty stack: it reads
-// 0.0 and the run goes on.
-TEST(ScriptEvaluator, EmptyStackReadsZero) {
-  ExpectRuns({
-      {"x = 5 + (b = 2)", {}, {{"x", 5.0f}, {"b", 2.0f}}},
-      {"x = (b = 2) - 5", {}, {{"x", -5.0f}, {"b", 2.0f}}},
+      {"hunger + 1", {{"hunger", 40.0f}}, {{"hunger", 40.0f}}}, {"RAND = 5 x = RAND", {}, {{"RAND", 5.0f}}},
+      // Assignments leave nothing behind, so using one as an operand pops an empty stack: it reads
+      // 0.0 and the run goes on.
+      {"x = 5 + (b = 2)", {}, {{"x", 5.0f}, {"b", 2.0f}}}, {"x = (b = 2) - 5", {}, {{"x", -5.0f}, {"b", 2.0f}}},
       {"x = (a = 1)", {{"x", 9.0f}}, {{"x", 0.0f}, {"a", 1.0f}}},
       {"if (x = 1) y = 1 else y = 2 endif z = 3", {}, {{"x", 1.0f}, {"y", 2.0f}, {"z", 3.0f}}},
   });

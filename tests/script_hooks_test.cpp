@@ -49,8 +49,6 @@ class ScriptHooksTest : public testing::Test {
     ASSERT_EQ(ParseCapturing(text, GameScriptProgram(script), &printed), 0) << text;
   }
 
-  static void SetNight() { SetManualTime(50000 + kDayMs + 10); }
-
   static cKeltoGameCritter MakeCritter(float first) {
     cKeltoGameCritter critter;
     critter.hunger = first;
@@ -85,29 +83,19 @@ const cMotiveHook kMotiveHooks[] = {
     {"nesting", eGameScript::kNesting, RunNestingScript},
 };
 
-TEST_F(ScriptHooksTest, MotiveHooksFillAndCopyBackTheSixCritterValues) {
+TEST_F(ScriptHooksTest, MotiveHooksFillAndCopyBackTheSixCritterValuesAndSeeTheDay) {
   for (const cMotiveHook& hook : kMotiveHooks) {
     FreshScriptSymbols();
     Compile(hook.script,
-            "hunger = hunger + 1 health = health + 2 energy = energy + 3 "
+            "hunger = hunger + 1 health = health + 2 + 100 * is_day energy = energy + 3 "
             "attack = attack + 4 defend = defend + 5 speed = speed + 6");
-    cKeltoGameCritter critter = MakeCritter(10);
-    hook.run(&critter);
-    EXPECT_EQ(SixValues(critter), (std::vector<float>{11, 13, 15, 17, 19, 21})) << hook.name;
-  }
-}
-
-TEST_F(ScriptHooksTest, IsDayFollowsTheDayClock) {
-  for (const cMotiveHook& hook : kMotiveHooks) {
-    FreshScriptSymbols();
-    Compile(hook.script, "health = is_day");
-    cKeltoGameCritter critter = MakeCritter(10);
-    SetManualTime(50000);
-    hook.run(&critter);
-    EXPECT_EQ(critter.health, 1.0f) << hook.name << " by day";
-    SetNight();
-    hook.run(&critter);
-    EXPECT_EQ(critter.health, 0.0f) << hook.name << " by night";
+    for (const bool day : {true, false}) {
+      SetManualTime(day ? 50000 : 50000 + kDayMs + 10);
+      cKeltoGameCritter critter = MakeCritter(10);
+      hook.run(&critter);
+      EXPECT_EQ(SixValues(critter), (std::vector<float>{11, day ? 113.0f : 13.0f, 15, 17, 19, 21}))
+          << hook.name << (day ? " by day" : " by night");
+    }
   }
   Compile(eGameScript::kCombat, "other_health = is_day");
   cKeltoGameCritter attacker = MakeCritter(1), defender = MakeCritter(2);
@@ -115,24 +103,18 @@ TEST_F(ScriptHooksTest, IsDayFollowsTheDayClock) {
   EXPECT_EQ(defender.health, 0.0f) << "combat by night";
 }
 
-TEST_F(ScriptHooksTest, AvatarMotivesSeeTheCycleLengthInSeconds) {
-  Compile(eGameScript::kAvatarMotives, "energy = seconds seconds = 5");
-  cKeltoGameCritter avatar = MakeCritter(10);
-  RunAvatarMotivesScript(&avatar, 500);
-  EXPECT_EQ(avatar.energy, 0.5f);
-  RunAvatarMotivesScript(&avatar, 1250);
-  EXPECT_EQ(avatar.energy, 1.25f) << "seconds is filled afresh each run";
-}
-
-TEST_F(ScriptHooksTest, AvatarMotivesDoNothingWhileFighting) {
-  Compile(eGameScript::kAvatarMotives, "health = 5");
+TEST_F(ScriptHooksTest, AvatarMotivesSeeTheCycleInSecondsAndRestWhileFighting) {
+  Compile(eGameScript::kAvatarMotives, "energy = seconds seconds = 5 health = 5");
   cKeltoGameCritter avatar = MakeCritter(10);
   avatar.state = kStateFighting;
   RunAvatarMotivesScript(&avatar, 500);
-  EXPECT_EQ(avatar.health, 11.0f);
+  EXPECT_EQ(avatar.health, 11.0f) << "nothing runs during a fight";
   avatar.state = kStateFlocking;
   RunAvatarMotivesScript(&avatar, 500);
+  EXPECT_EQ(avatar.energy, 0.5f);
   EXPECT_EQ(avatar.health, 5.0f);
+  RunAvatarMotivesScript(&avatar, 1250);
+  EXPECT_EQ(avatar.energy, 1.25f) << "seconds is filled afresh each run";
 }
 
 TEST_F(ScriptHooksTest, CombatSwapsInAttackerAndDefender) {

@@ -169,66 +169,54 @@ TEST_F(WorldSetupTest, OnAllLandEveryDrawFollowsTheRecipe) {
   EXPECT_EQ(NextRandom(), drawAfterSetup) << "setup made no draw beyond the recipe";
 }
 
+std::vector<float> Traits(const cKeltoGameCritter& c) {
+  return {c.attack, c.defend, c.walk_speed, c.run_speed, c.climb, c.swim, float(c.nocturnal), float(c.attack_avatar),
+          c.neighbor_distance, c.perception[0], c.perception[1], c.perception[2]};
+}
+
 TEST_F(WorldSetupTest, CrittersTakeTheirSpeciesTraitsAndTheAvatarItsOwn) {
   Build(kThreeSpecies);
   for (const cKeltoGameCritter* c : gWorld->critters) {
     const cSpeciesRecord& kind = gSpeciesTable[c->species];
-    EXPECT_EQ(c->attack, kind.attack);
-    EXPECT_EQ(c->defend, kind.defend);
-    EXPECT_EQ(c->walk_speed, kind.walk_speed);
-    EXPECT_EQ(c->run_speed, kind.run_speed);
-    EXPECT_EQ(c->climb, kind.climb);
-    EXPECT_EQ(c->swim, kind.swim);
-    EXPECT_EQ(c->nocturnal, kind.nocturnal);
-    EXPECT_EQ(c->attack_avatar, kind.attack_avatar);
-    EXPECT_EQ(c->neighbor_distance, kind.neighbor_distance);
-    EXPECT_EQ(c->perception[1], kind.perception.y);
+    EXPECT_EQ(Traits(*c), (std::vector<float>{kind.attack, kind.defend, kind.walk_speed, kind.run_speed, kind.climb,
+                                              kind.swim, float(kind.nocturnal), float(kind.attack_avatar),
+                                              kind.neighbor_distance, kind.perception.x, kind.perception.y,
+                                              kind.perception.z}));
     EXPECT_EQ(c->state, kStateFlocking);
     EXPECT_EQ(c->health, 100.0f);
     EXPECT_EQ(c->stealth, 1.0f);
-    EXPECT_FALSE(c->is_avatar);
-    EXPECT_FALSE(c->aware);
+    EXPECT_FALSE(c->is_avatar || c->aware);
   }
   const cKeltoGameCritter& avatar = *gWorld->avatar;
   const cSpeciesRecord& kind = gSpeciesTable[2];
   EXPECT_TRUE(avatar.is_avatar);
   EXPECT_EQ(avatar.species, 2);
-  EXPECT_EQ(avatar.attack, 60.0f) << "not the species' attack";
-  EXPECT_EQ(avatar.defend, 40.0f);
-  EXPECT_EQ(avatar.walk_speed, kind.walk_speed);
-  EXPECT_EQ(avatar.run_speed, kind.run_speed);
-  EXPECT_EQ(avatar.climb, kind.climb);
-  EXPECT_EQ(avatar.swim, kind.swim);
-  EXPECT_EQ(avatar.neighbor_distance, 20.0f);
+  EXPECT_EQ(Traits(avatar), (std::vector<float>{60, 40, kind.walk_speed, kind.run_speed, kind.climb, kind.swim, 0, 0,
+                                                20, 0, 0, 0}))
+      << "the avatar's own attack, defend and neighbour distance; no perception, nocturnal or aggressive traits";
   EXPECT_EQ(avatar.heading, 0.0f);
   EXPECT_EQ(avatar.speed, 0.0f);
-  EXPECT_EQ(avatar.perception[0], 0.0f);
-  EXPECT_FALSE(avatar.nocturnal);
-  EXPECT_FALSE(avatar.attack_avatar);
   EXPECT_EQ(avatar.target.x, avatar.position.x) << "the avatar starts standing still";
   EXPECT_EQ(avatar.target.z, avatar.position.z);
 }
 
 TEST_F(WorldSetupTest, OneSpeciesWithoutCrittersHoldsPlantsAndTheNest) {
-  Build("[species]\nnum_critters=0\n");
-  EXPECT_TRUE(gWorld->critters.empty());
-  EXPECT_EQ(gWorld->objects.size(), 501u);
-  EXPECT_EQ(gWorld->objects.back(), gWorld->nests.front());
-  EXPECT_NE(gWorld->avatar, nullptr);
+  for (const char* ini : {"[species]\nnum_critters=0\n", "[species]\nnum_critters=-5\n"}) {
+    ResetWorld();
+    Build(ini);
+    EXPECT_TRUE(gWorld->critters.empty()) << ini;
+    EXPECT_EQ(gWorld->objects.size(), 501u);
+    EXPECT_EQ(gWorld->objects.back(), gWorld->nests.front());
+    EXPECT_NE(gWorld->avatar, nullptr);
+  }
 }
 
-TEST_F(WorldSetupTest, NegativeCritterCountCreatesNone) {
-  Build("[species]\nnum_critters=-5\n");
-  EXPECT_TRUE(gWorld->critters.empty());
-}
-
-TEST_F(WorldSetupTest, ASpeciesWithoutProportionGetsNoCritters) {
+// A species without proportion gets no critters; proportions that total 0 are shared out.
+TEST_F(WorldSetupTest, CrittersTakeSpeciesByProportion) {
   Build("[species]\nnum_species=2\nnum_critters=50\n[species1]\nproportion=10\n[species2]\nproportion=0\n");
   ASSERT_EQ(gWorld->critters.size(), 50u);
   for (const cKeltoGameCritter* c : gWorld->critters) EXPECT_EQ(c->species, 0);
-}
-
-TEST_F(WorldSetupTest, ProportionsAllZeroShareTheCrittersOut) {
+  ResetWorld();
   ::testing::internal::CaptureStdout();
   Build("[species]\nnum_species=3\nnum_critters=60\n[species1]\nproportion=0\n[species2]\nproportion=0\n"
         "[species3]\nproportion=0\n");
