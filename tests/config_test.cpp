@@ -99,29 +99,23 @@ TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
   EXPECT_EQ(gConfig.num_critters, 3) << "the command-line count wins over the file";
 }
 
-struct cClampCase {
-  const char* ini;
-  int num_species;
-  int avatar_species;
-};
-
-class SpeciesCountClamp : public ConfigTest, public ::testing::WithParamInterface<cClampCase> {};
-
-TEST_P(SpeciesCountClamp, KeepsTheAvatarInsideTheTable) {
-  Read(GetParam().ini);
-  EXPECT_EQ(gConfig.num_species, GetParam().num_species);
-  EXPECT_EQ(gConfig.avatar_species, GetParam().avatar_species);
-  EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(GetParam().num_species));
+TEST_F(ConfigTest, SpeciesCountClampsKeepTheAvatarInsideTheTable) {
+  const struct {
+    const char* ini;
+    int num_species, avatar_species;
+  } cases[] = {{"[species]\navatar_species=0\n", 1, 0},
+               {"[species]\nnum_species=3\navatar_species=9\n", 3, 2},
+               {"[species]\nnum_species=3\navatar_species=2\n", 3, 1},
+               {"[species]\nnum_species=0\n", 1, 0},
+               {"[species]\nnum_species=-4\navatar_species=-5\n", 1, 0},
+               {"[species]\nnum_species=2\navatar_species=-2147483648\n", 2, 1}};
+  for (const auto& c : cases) {
+    Read(c.ini);
+    EXPECT_EQ(gConfig.num_species, c.num_species) << c.ini;
+    EXPECT_EQ(gConfig.avatar_species, c.avatar_species) << c.ini;
+    EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(c.num_species)) << c.ini;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SpeciesCountClamp,
-    ::testing::Values(cClampCase{"[species]\navatar_species=0\n", 1, 0},
-                      cClampCase{"[species]\nnum_species=3\navatar_species=9\n", 3, 2},
-                      cClampCase{"[species]\nnum_species=3\navatar_species=2\n", 3, 1},
-                      cClampCase{"[species]\nnum_species=0\n", 1, 0},
-                      cClampCase{"[species]\nnum_species=-4\navatar_species=-5\n", 1, 0},
-                      cClampCase{"[species]\nnum_species=2\navatar_species=-2147483648\n", 2, 1}));
 
 TEST_F(ConfigTest, NoSpeciesCountStillReadsTheFirstSpeciesSection) {
   Read("[species]\nnum_species=0\n[species0]\nattack=3\n[species1]\nattack=7\n");
@@ -161,74 +155,52 @@ TEST_F(ConfigTest, SpeciesSectionsFillTheTableInOrder) {
   EXPECT_EQ(gSpeciesTable[2].color.y, 1.0f);
 }
 
-TEST_F(ConfigTest, AnEmptyTextValueIsReadAsEmptyNotAsTheDefault) {
-  Read("[species1]\ncolor=\nperception=\n");
-  EXPECT_EQ(gSpeciesTable[0].color.x, 0.0f);
+// Text values keep the quirks of the game's 255-byte buffers.
+TEST_F(ConfigTest, TextValuesAreReadAsGivenAndCutTo254Characters) {
+  Read("[species1]\ncolor=\nperception=\nwalk_speed=" + std::string(253, '0') + "12\n");
+  EXPECT_EQ(gSpeciesTable[0].color.x, 0.0f) << "an empty value is empty, not the default";
   EXPECT_EQ(gSpeciesTable[0].perception.y, 0.0f);
-}
-
-TEST_F(ConfigTest, TextValuesAreCutTo254Characters) {
-  Read("[species1]\nwalk_speed=" + std::string(253, '0') + "12\n");
   EXPECT_EQ(gSpeciesTable[0].walk_speed, 1.0f);
 }
 
-struct cMendCase {
-  const char* name;
-  const char* ini;
-  const char* diagnostic;  // "" when nothing needs mending
-  int evolve_interval;
-  uint32_t day_ms;
-  uint32_t night_ms;
-  std::vector<int> proportion_sums;
-};
-
-class MendedValues : public ConfigTest, public ::testing::WithParamInterface<cMendCase> {};
-
 // Each of these would crash or hang the game; the game plays on with a sound value instead
 // and says so on standard output.
-TEST_P(MendedValues, AreReplacedAndReported) {
-  const cMendCase& c = GetParam();
-  ::testing::internal::CaptureStdout();
-  Read(c.ini);
-  const std::string printed = ::testing::internal::GetCapturedStdout();
-  const std::string expected = *c.diagnostic ? std::string(c.diagnostic) + "\n" : "";
-  EXPECT_EQ(printed, expected);
-  EXPECT_EQ(gConfigDiagnostics, (*c.diagnostic ? std::vector<std::string>{c.diagnostic} : std::vector<std::string>{}));
-  EXPECT_EQ(gConfig.evolve_interval, c.evolve_interval);
-  EXPECT_EQ(gDayClock.day_ms, c.day_ms);
-  EXPECT_EQ(gDayClock.night_ms, c.night_ms);
-  EXPECT_EQ(gDayClock.cycle_ms, c.day_ms + c.night_ms);
-  ASSERT_EQ(gSpeciesTable.size(), c.proportion_sums.size());
-  for (size_t i = 0; i < gSpeciesTable.size(); ++i) EXPECT_EQ(gSpeciesTable[i].proportion_sum, c.proportion_sums[i]);
+TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
+  const std::string kDayCycle = "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3";
+  const std::string kProportions = "ZOMA.ini: the speciesN.proportion values total ";
+  const struct {
+    std::string ini, diagnostic;  // "" when nothing needs mending
+    std::vector<int> proportion_sums = {10};
+    int evolve_interval = 3;
+    uint32_t day_ms = 150000, night_ms = 3000;
+  } cases[] = {
+      {"[game]\nevolve_interval=1\nday_length=0\nnight_length=1\n", "", {10}, 1, 0, 1000},
+      {"[game]\nevolve_interval=0\n", "ZOMA.ini: game.evolve_interval=0 is below 1; using 1", {10}, 1},
+      {"[game]\nevolve_interval=-3\n", "ZOMA.ini: game.evolve_interval=-3 is below 1; using 1", {10}, 1},
+      {"[game]\nday_length=0\nnight_length=0\n", kDayCycle},
+      {"[game]\nday_length=-3\nnight_length=3\n", kDayCycle},
+      {"[species]\nnum_species=3\n[species1]\nproportion=0\n[species2]\nproportion=0\n[species3]\nproportion=0\n",
+       kProportions + "0; using 1 for each species", {1, 2, 3}},
+      {"[species]\nnum_species=2\n[species1]\nproportion=10\n[species2]\nproportion=-10\n",
+       kProportions + "0; using 1 for each species", {1, 2}},
+      {"[species]\nnum_species=2\n[species1]\nproportion=-5\n[species2]\nproportion=-5\n",
+       kProportions + "-10; using 1 for each species", {1, 2}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    ::testing::internal::CaptureStdout();
+    Read(c.ini);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.diagnostic.empty() ? "" : c.diagnostic + "\n");
+    EXPECT_EQ(gConfigDiagnostics, (c.diagnostic.empty() ? std::vector<std::string>{} : std::vector{c.diagnostic}));
+    EXPECT_EQ(gConfig.evolve_interval, c.evolve_interval);
+    EXPECT_EQ(gDayClock.day_ms, c.day_ms);
+    EXPECT_EQ(gDayClock.night_ms, c.night_ms);
+    EXPECT_EQ(gDayClock.cycle_ms, c.day_ms + c.night_ms);
+    std::vector<int> sums;
+    for (const cSpeciesRecord& species : gSpeciesTable) sums.push_back(species.proportion_sum);
+    EXPECT_EQ(sums, c.proportion_sums);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MendedValues,
-    ::testing::Values(
-        cMendCase{"sound", "[game]\nevolve_interval=1\nday_length=0\nnight_length=1\n", "", 1, 0, 1000, {10}},
-        cMendCase{"evolve0", "[game]\nevolve_interval=0\n", "ZOMA.ini: game.evolve_interval=0 is below 1; using 1", 1,
-                  150000, 3000, {10}},
-        cMendCase{"evolveNegative", "[game]\nevolve_interval=-3\n",
-                  "ZOMA.ini: game.evolve_interval=-3 is below 1; using 1", 1, 150000, 3000, {10}},
-        cMendCase{"dayCycle0", "[game]\nday_length=0\nnight_length=0\n",
-                  "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3", 3,
-                  150000, 3000, {10}},
-        cMendCase{"dayCycleWrapsTo0", "[game]\nday_length=-3\nnight_length=3\n",
-                  "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3", 3,
-                  150000, 3000, {10}},
-        cMendCase{"proportions0", "[species]\nnum_species=3\n[species1]\nproportion=0\n[species2]\nproportion=0\n"
-                                  "[species3]\nproportion=0\n",
-                  "ZOMA.ini: the speciesN.proportion values total 0; using 1 for each species", 3, 150000, 3000,
-                  {1, 2, 3}},
-        cMendCase{"proportionsCancel",
-                  "[species]\nnum_species=2\n[species1]\nproportion=10\n[species2]\nproportion=-10\n",
-                  "ZOMA.ini: the speciesN.proportion values total 0; using 1 for each species", 3, 150000, 3000,
-                  {1, 2}},
-        cMendCase{"proportionsNegative",
-                  "[species]\nnum_species=2\n[species1]\nproportion=-5\n[species2]\nproportion=-5\n",
-                  "ZOMA.ini: the speciesN.proportion values total -10; using 1 for each species", 3, 150000, 3000,
-                  {1, 2}}),
-    [](const ::testing::TestParamInfo<cMendCase>& info) { return info.param.name; });
 
 TEST_F(ConfigTest, EveryMendedValueOfOneFileIsListedInReadOrder) {
   Read("[game]\nevolve_interval=0\nday_length=0\nnight_length=0\n[species1]\nproportion=0\n");
@@ -302,28 +274,16 @@ TEST_F(ConfigTest, ShippedFileGivesEveryRoleASpecies) {
   EXPECT_TRUE(swimmer);
 }
 
-struct cTripleCase {
-  const char* text;
-  float a, b, c;
-};
-
-class ParseTripleCases : public ::testing::TestWithParam<cTripleCase> {};
-
-TEST_P(ParseTripleCases, SplitsAtTheFirstTwoCommas) {
-  const cVector v = ParseTriple(GetParam().text);
-  EXPECT_EQ(v.x, GetParam().a) << GetParam().text;
-  EXPECT_EQ(v.y, GetParam().b) << GetParam().text;
-  EXPECT_EQ(v.z, GetParam().c) << GetParam().text;
+TEST(ParseTriple, SplitsAtTheFirstTwoCommas) {
+  const struct {
+    const char* text;
+    float a, b, c;
+  } cases[] = {{"1,2,3", 1, 2, 3},   {"7", 7, 7, 7},          {"1,2", 1, 2, 2},      {" 4, 5.5 ,\t6", 4, 5.5f, 6},
+               {"1,,3", 1, 0, 3},    {"1,2,3,4", 1, 2, 3},    {"x,2,3", 0, 2, 3},    {"", 0, 0, 0},
+               {"300,-1,2e2", 300, -1, 200}};
+  for (const auto& c : cases) {
+    const cVector v = ParseTriple(c.text);
+    EXPECT_EQ(std::vector<float>({v.x, v.y, v.z}), std::vector<float>({c.a, c.b, c.c})) << c.text;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ParseTripleCases,
-                         ::testing::Values(cTripleCase{"1,2,3", 1, 2, 3},
-                                           cTripleCase{"7", 7, 7, 7},
-                                           cTripleCase{"1,2", 1, 2, 2},
-                                           cTripleCase{" 4, 5.5 ,\t6", 4, 5.5f, 6},
-                                           cTripleCase{"1,,3", 1, 0, 3},
-                                           cTripleCase{"1,2,3,4", 1, 2, 3},
-                                           cTripleCase{"x,2,3", 0, 2, 3},
-                                           cTripleCase{"", 0, 0, 0},
-                                           cTripleCase{"300,-1,2e2", 300, -1, 200}));
 }  // namespace

@@ -53,29 +53,20 @@ class ScriptScannerTest : public testing::Test {
 
 TEST_F(ScriptScannerTest, TokensAndValues) {
   const cScanCase cases[] = {
-      {"health=20", {"NAME:health", "=", "NUM:20"}},
-      {"health = 20", {"NAME:health", "=", "NUM:20"}},
+      {"health=20", {"NAME:health", "=", "NUM:20"}}, {"health = 20", {"NAME:health", "=", "NUM:20"}},
       {"^+-*/()=;", {"^", "+", "-", "*", "/", "(", ")", "=", ";"}},
       {"> < == >= <= ~=", {"CMP:1", "CMP:2", "CMP:3", "CMP:4", "CMP:5", "CMP:6"}},
-      {"a >= b", {"NAME:a", "CMP:4", "NAME:b"}},
-      {"a > = b", {"NAME:a", "CMP:1", "=", "NAME:b"}},
-      {"x ~= 3", {"NAME:x", "CMP:6", "NUM:3"}},
-      {"x != 3", {"NAME:x", "=", "NUM:3"}},
-      {"if else endif and or", {"IF", "ELSE", "ENDIF", "AND", "OR"}},
-      {"end if", {"NAME:end", "IF"}},
+      {"a >= b", {"NAME:a", "CMP:4", "NAME:b"}}, {"a > = b", {"NAME:a", "CMP:1", "=", "NAME:b"}},
+      {"x ~= 3", {"NAME:x", "CMP:6", "NUM:3"}}, {"x != 3", {"NAME:x", "=", "NUM:3"}},
+      {"if else endif and or", {"IF", "ELSE", "ENDIF", "AND", "OR"}}, {"end if", {"NAME:end", "IF"}},
       {"if(", {"IF", "("}},
       {"iffy IF End ordinal andor", {"NAME:iffy", "NAME:IF", "NAME:End", "NAME:ordinal", "NAME:andor"}},
-      {"RAND", {"NAME:RAND"}},
-      {"_x 2x", {"NAME:x", "NUM:2", "NAME:x"}},
-      {"a_1b", {"NAME:a_1b"}},
-      {"-3 1e5", {"-", "NUM:3", "NUM:1", "NAME:e5"}},
-      {"1. .5 1.5.3", {"NUM:1", "NUM:5", "NUM:1.5", "NUM:3"}},
+      {"RAND", {"NAME:RAND"}}, {"_x 2x", {"NAME:x", "NUM:2", "NAME:x"}}, {"a_1b", {"NAME:a_1b"}},
+      {"-3 1e5", {"-", "NUM:3", "NUM:1", "NAME:e5"}}, {"1. .5 1.5.3", {"NUM:1", "NUM:5", "NUM:1.5", "NUM:3"}},
       {"3.25 3.250", {"NUM:3.25", "NUM:3.250"}},
       {"1,5 a!b&c|d{e}\"f\" :\xC3\xA9", {"NUM:1", "NUM:5", "NAME:a", "NAME:b", "NAME:c", "NAME:d",
                                           "NAME:e", "NAME:f"}},
-      {"a\r\n\tb", {"NAME:a", "NAME:b"}},
-      {"", {}},
-      {"  \t\r\n , ! @ ", {}},
+      {"a\r\n\tb", {"NAME:a", "NAME:b"}}, {"", {}}, {"  \t\r\n , ! @ ", {}},
   };
   for (const cScanCase& c : cases) EXPECT_EQ(Scan(c.text), c.tokens) << "text: " << c.text;
 }
@@ -103,9 +94,7 @@ TEST_F(ScriptScannerTest, CommentsAreEchoedAndYieldNoTokens) {
   const cCommentCase cases[] = {
       {"# raise hunger\nhunger = 1", " raise hunger", {"NAME:hunger", "=", "NUM:1"}},
       {"a # b >= c if 2.5 ; _\nz", " b >= c if 2.5 ; _", {"NAME:a", "NAME:z"}},
-      {"# inner ## marks\n", " inner  marks", {}},
-      {"# crlf\r\nx\r\n", " crlf\r", {"NAME:x"}},
-      {"#", "", {}},
+      {"# inner ## marks\n", " inner  marks", {}}, {"# crlf\r\nx\r\n", " crlf\r", {"NAME:x"}}, {"#", "", {}},
       {"# a\n# b\nc", " a b", {"NAME:c"}},
   };
   for (const cCommentCase& c : cases) {
