@@ -80,9 +80,12 @@ TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
   gWorld->FightPass();
   EXPECT_EQ(fight.turn, 0) << "the first time step passes at once, without a round";
   EXPECT_EQ(fight.attacker, nullptr);
+  a->health = 0.0f;  // lost between beats, as a script elsewhere in the tick might do
   SetGameTime(12000);
   gWorld->FightPass();
   EXPECT_EQ(fight.turn, 0) << "exactly turn_speed later is not yet above it";
+  EXPECT_FALSE(fight.done) << "a death waits for the fight's next beat";
+  EXPECT_EQ(a->health, 0.0f);
   SeedRandom(77);
   const int draw = NextRandom();
   SeedRandom(77);
@@ -91,6 +94,9 @@ TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
   EXPECT_EQ(fight.turn, 1);
   EXPECT_EQ(fight.attacker, draw % 2 == 0 ? b : a);
   EXPECT_EQ(fight.last_round_ms, 12001u);
+  EXPECT_TRUE(fight.done);
+  EXPECT_EQ(a->health, 100.0f) << "respawned on the beat";
+  fight.done = false;
   SetGameTime(14002);
   gWorld->FightPass();
   EXPECT_EQ(fight.turn, 0);

@@ -63,9 +63,11 @@ void cKeltoGameWorld::FightPass() {
       fight.last_round_ms = now;
       fight.turn = (fight.turn - 1) & 1;  // rounds fall on every second time step
       if (fight.turn == 1) FightRound(fight);
+      // Deaths are settled on the fight's own beat, round or not; health lost between beats
+      // (to a script elsewhere in the tick) waits for the next one.
+      SettleDeath(fight, fight.a, fight.b);
+      SettleDeath(fight, fight.b, fight.a);
     }
-    SettleDeath(fight, fight.a, fight.b);
-    SettleDeath(fight, fight.b, fight.a);
     ++it;
   }
 }
