@@ -141,8 +141,9 @@ TEST_F(EvolutionTest, RowRulesOfOneOpening) {
   }
 }
 
-TEST_F(EvolutionTest, CancelLeavesEverythingAsItWas) {
+TEST_F(EvolutionTest, CancelLeavesEverythingAsItWasAndOkRerunsTheScriptFromStartUp) {
   advance_history = {kSpeed};
+  avatar->attack = 99.0f;
   Open({1, 0, 0, 0, 0, 0, 0});
   ClickPlus(kAttack);
   ClickPlus(kWinGame);
@@ -150,41 +151,31 @@ TEST_F(EvolutionTest, CancelLeavesEverythingAsItWas) {
   EXPECT_FALSE(EvolutionDialogVisible());
   EXPECT_EQ(gEvolutionDialog.result, cCritterAdvanceDialog::kCancel);
   EXPECT_EQ(Counts(avatar->advance_counts), (cCounts{1, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(advance_history, std::vector<int>{kSpeed});
+  EXPECT_EQ(avatar->attack, 99.0f);
   EXPECT_TRUE(can_evolve);
-}
 
-TEST_F(EvolutionTest, OkWithoutChangesRerunsTheScriptFromStartUpAndPrints) {
-  avatar->attack = 99.0f;
-  Open({});
-  EXPECT_EQ(PrintedBy(ClickOk), kAbilityLines);
+  OpenEvolutionDialog();
+  EXPECT_EQ(PrintedBy(ClickOk), kAbilityLines) << "Ok without changes";
   EXPECT_EQ(avatar->attack, 2.0f) << "the script starts from the start-up abilities";
   EXPECT_FALSE(can_evolve);
   EXPECT_FALSE(EvolutionDialogVisible());
   EXPECT_EQ(gEvolutionDialog.result, cCritterAdvanceDialog::kOk);
-  EXPECT_TRUE(advance_history.empty());
+  EXPECT_EQ(advance_history, std::vector<int>{kSpeed});
 }
 
-TEST_F(EvolutionTest, OkGivesTheScriptTheAcceptedCounts) {
+TEST_F(EvolutionTest, OkRecordsChangedRowsUpToClimbInRowOrderAndGivesTheScriptTheCounts) {
   InitGameScripts();
-  ParseScript("attack = attack + attack_points * 10 climb = climb_points * 100 + swim_points",
+  ParseScript("attack = attack + stealth_points * 10 climb = climb_points * 100 + swim_points",
               GameScriptProgram(eGameScript::kEvolutionPoints));
-  Open({0, 0, 0, 0, 2, 0, 0});
-  ClickPlus(kSwim);
-  ClickPlus(kAttack);
-  PrintedBy(ClickOk);
-  ResetGameScripts();
-  EXPECT_EQ(avatar->attack, 12.0f);
-  EXPECT_EQ(avatar->climb, 201.0f);
-}
-
-TEST_F(EvolutionTest, OkRecordsChangedRowsUpToClimbInRowOrder) {
   advance_history = {kClimb};
   Open({0, 0, 0, 0, 1, 1, 1});
   for (int row : {kWinGame, kSwim, kStealth, kSpeed}) ClickPlus(row);
   PrintedBy(ClickOk);
+  ResetGameScripts();
   EXPECT_EQ(Counts(avatar->advance_counts), (cCounts{1, 0, 0, 1, 1, 2, 2}));
   EXPECT_EQ(advance_history, (std::vector<int>{kClimb, kSpeed, kStealth}));
+  EXPECT_EQ(avatar->attack, 12.0f);
+  EXPECT_EQ(avatar->climb, 102.0f);
 }
 
 TEST_F(EvolutionTest, VictoryFollowsTheAbilityLinesOnEveryOkWhileTheCountHolds) {
