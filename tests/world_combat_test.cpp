@@ -150,7 +150,9 @@ TEST_F(WorldCombatTest, DeathsRespawnTheLoserAndOnlyTheAvatarsKillsLeaveCarcasse
     gWorld->FightPass();
     EXPECT_TRUE(gWorld->fights.front().done);
     ASSERT_EQ(gWorld->carcasses.size(), c.carcasses);
-    if (c.carcasses) EXPECT_FLOAT_EQ(gWorld->carcasses[0]->position.x, 100.0f) << "where it died";
+    if (c.carcasses) {
+      EXPECT_FLOAT_EQ(gWorld->carcasses[0]->position.x, 100.0f) << "where it died";
+    }
     EXPECT_EQ(a->health, 100.0f);
     EXPECT_EQ(a->hunger, 100.0f);
     EXPECT_EQ(a->state, kStateFlocking);
@@ -199,18 +201,27 @@ TEST_F(WorldCombatTest, CarcassesDecayOnTimeEvenWhenCarried) {
   EXPECT_EQ(avatar->state, kStateFlocking);
 }
 
-TEST_F(WorldCombatTest, AMealEatsTheCarcassOnArrival) {
+// Eating removes the carcass, which also ends every other meal of it in the same pass.
+TEST_F(WorldCombatTest, AMealEatsTheCarcassOnArrivalAndEndsOtherMealsOfIt) {
   avatar->hunger = 20.0f;
   cKeltoGameCarcass* carcass = CarcassNearAvatar(3.0f);
+  cKeltoGameCritter* other = AddCritter(At(420, 420));
+  avatar->state = other->state = kStateFighting;
   gWorld->StartMeal(avatar, carcass);
+  gWorld->StartMeal(other, carcass);
   EXPECT_FLOAT_EQ(avatar->target.x, 403.0f);
+  cKeltoGameCarcass stray;
+  gWorld->RemoveCarcass(&stray);  // one not in the world is left alone
   gWorld->MealPass();
   EXPECT_EQ(avatar->hunger, 20.0f) << "3.0 away is not nearer than 3";
+  ASSERT_EQ(gWorld->carcasses.size(), 1u);
   avatar->SetPosition(At(401, 400));
   gWorld->MealPass();
   EXPECT_EQ(avatar->hunger, 100.0f);
   EXPECT_TRUE(gWorld->carcasses.empty());
-  avatar->state = kStateFighting;
+  ASSERT_EQ(gWorld->meals.size(), 1u) << "the other meal ends in the same pass";
+  EXPECT_EQ(gWorld->meals.front().food, nullptr);
+  EXPECT_EQ(other->state, kStateFlocking);
   gWorld->MealPass();
   EXPECT_TRUE(gWorld->meals.empty());
   EXPECT_EQ(avatar->state, kStateFlocking);
@@ -234,27 +245,4 @@ TEST_F(WorldCombatTest, EatingTheCarriedCarcassLeavesNothingPointingAtIt) {
   SetShiftKeyDown(true);
   WorldTick();
   EXPECT_FLOAT_EQ(avatar->speed, avatar->run_speed) << "with nothing carried, Shift runs";
-}
-
-TEST_F(WorldCombatTest, TwoMealsOfOneCarcassBothEnd) {
-  cKeltoGameCarcass* carcass = CarcassNearAvatar(1.0f);
-  cKeltoGameCritter* other = AddCritter(At(401, 401));
-  other->state = kStateFighting;
-  gWorld->StartMeal(avatar, carcass);
-  gWorld->StartMeal(other, carcass);
-  gWorld->MealPass();
-  EXPECT_TRUE(gWorld->carcasses.empty());
-  ASSERT_EQ(gWorld->meals.size(), 1u) << "the second meal ends in the same pass";
-  EXPECT_EQ(gWorld->meals.front().food, nullptr);
-  EXPECT_EQ(other->state, kStateFlocking);
-  gWorld->MealPass();
-  EXPECT_TRUE(gWorld->meals.empty());
-}
-
-TEST_F(WorldCombatTest, RemovingACarcassNotInTheWorldIsHarmless) {
-  CarcassNearAvatar(1.0f);
-  cKeltoGameCarcass stray;
-  gWorld->RemoveCarcass(&stray);
-  EXPECT_EQ(gWorld->carcasses.size(), 1u);
-  EXPECT_EQ(gWorld->objects.size(), 2u);
 }

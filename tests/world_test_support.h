@@ -28,6 +28,11 @@ inline void SetGameTime(uint32_t ms) { SetManualTime(kClockBase + ms); }
 
 inline cVector At(float x, float z) { return cVector(x, 0.0f, z, 1.0f); }
 
+// A day of `dayMs` then a night of `nightMs`, the cycle starting in the day at `startMs`.
+inline void SetDayClock(uint32_t dayMs, uint32_t nightMs, uint32_t startMs = 0) {
+  gDayClock = cDayClock{startMs, dayMs + nightMs, true, dayMs, nightMs};
+}
+
 // Everything the tick reads back to a known start: an empty world, land everywhere, game time
 // 0, no scripts, default configuration, a day of 100 s followed by a night of 50 s.
 inline void ResetSimulation(uint32_t seed = 1) {
@@ -45,24 +50,18 @@ inline void ResetSimulation(uint32_t seed = 1) {
   SetGameTime(0);
   StartGameClock();
   SeedRandom(seed);
-  gDayClock = cDayClock{};
-  gDayClock.day_ms = 100000;
-  gDayClock.night_ms = 50000;
-  gDayClock.cycle_ms = gDayClock.day_ms + gDayClock.night_ms;
+  SetDayClock(100000, 50000);
 }
 
 inline cSpeciesRecord& AddSpecies(float walk, float run, bool aggressive = false, bool nocturnal = false) {
   cSpeciesRecord species;
   species.perception = cVector(60.0f, 80.0f, 20.0f);
-  species.walk_speed = walk;
-  species.run_speed = run;
-  species.attack = 10.0f;
-  species.defend = 10.0f;
+  species.walk_speed = walk, species.run_speed = run;
+  species.attack = species.defend = 10.0f;
   species.neighbor_distance = 20.0f;
   species.index = static_cast<int>(gSpeciesTable.size());
   species.proportion_sum = 10 * (species.index + 1);
-  species.attack_avatar = aggressive;
-  species.nocturnal = nocturnal;
+  species.attack_avatar = aggressive, species.nocturnal = nocturnal;
   gSpeciesTable.push_back(species);
   return gSpeciesTable.back();
 }
@@ -70,23 +69,17 @@ inline cSpeciesRecord& AddSpecies(float walk, float run, bool aggressive = false
 // An ordinary critter of a species of the table, facing +z, its target where it stands.
 inline cKeltoGameCritter* AddCritter(const cVector& position, int species = 0) {
   const cSpeciesRecord& record = gSpeciesTable.at(static_cast<size_t>(species));
-  auto* critter = new cKeltoGameCritter;
-  critter->SetPosition(position);
-  critter->target = position;
-  critter->species = species;
-  critter->attack = record.attack;
-  critter->defend = record.defend;
-  critter->walk_speed = record.walk_speed;
-  critter->run_speed = record.run_speed;
-  critter->attack_avatar = record.attack_avatar;
-  critter->nocturnal = record.nocturnal;
-  critter->neighbor_distance = record.neighbor_distance;
-  critter->climb = record.climb;
-  critter->swim = record.swim;
-  for (int i = 0; i < 3; ++i) critter->perception[i] = (&record.perception.x)[i];
-  gWorld->objects.push_back(critter);
-  gWorld->critters.push_back(critter);
-  return critter;
+  auto* c = new cKeltoGameCritter;
+  c->position = c->target = position;
+  c->species = species;
+  c->attack = record.attack, c->defend = record.defend, c->climb = record.climb, c->swim = record.swim;
+  c->walk_speed = record.walk_speed, c->run_speed = record.run_speed;
+  c->attack_avatar = record.attack_avatar, c->nocturnal = record.nocturnal;
+  c->neighbor_distance = record.neighbor_distance;
+  c->perception[0] = record.perception.x, c->perception[1] = record.perception.y, c->perception[2] = record.perception.z;
+  gWorld->objects.push_back(c);
+  gWorld->critters.push_back(c);
+  return c;
 }
 
 inline cKeltoGamePlant* AddPlant(const cVector& position) {
@@ -101,13 +94,9 @@ inline cKeltoGamePlant* AddPlant(const cVector& position) {
 inline cKeltoGameCritter* AddAvatar(const cVector& position, float walk = 1.0f, float run = 3.0f) {
   auto* avatar = new cKeltoGameCritter;
   avatar->is_avatar = true;
-  avatar->SetPosition(position);
-  avatar->target = position;
-  avatar->walk_speed = walk;
-  avatar->run_speed = run;
-  avatar->attack = 60.0f;
-  avatar->defend = 40.0f;
-  avatar->neighbor_distance = 20.0f;
+  avatar->position = avatar->target = position;
+  avatar->walk_speed = walk, avatar->run_speed = run;
+  avatar->attack = 60.0f, avatar->defend = 40.0f, avatar->neighbor_distance = 20.0f;
   gWorld->avatar = avatar;
   gWorld->AddNest(position);
   return avatar;
@@ -135,9 +124,7 @@ inline void BuildSampleWorld(uint32_t seed, int critters) {
   swimmer.swim = 0.7f;
   gConfig.carcass_decay_time = 20000.0f;
   gConfig.turn_speed = 300.0f;
-  gDayClock.day_ms = 20000;
-  gDayClock.night_ms = 8000;
-  gDayClock.cycle_ms = gDayClock.day_ms + gDayClock.night_ms;
+  SetDayClock(20000, 8000);
   auto landPoint = [] {
     for (;;) {
       const cVector p = RandomWorldPosition();
