@@ -12,19 +12,24 @@
 #include "world/random.h"
 
 namespace {
+using cValues = std::vector<std::pair<const char*, float>>;
 struct cRunCase {
   const char* text;
-  std::vector<std::pair<const char*, float>> before;
-  std::vector<std::pair<const char*, float>> after;
+  cValues before, after;
 };
 
-void ExpectRuns(const std::vector<cRunCase>& cases) {
+// Each text compiled over the game's names and run over a zeroed frame that holds `before`.
+void ExpectRuns(const std::vector<cRunCase>& cases, int runs = 1) {
   for (const cRunCase& c : cases) {
-    cScriptRun run(c.text);
-    ASSERT_EQ(run.result(), 0) << c.text;
-    for (const auto& [name, value] : c.before) run.Set(name, value);
-    run.Run();
-    for (const auto& [name, value] : c.after) EXPECT_EQ(run[name], value) << c.text << ": " << name;
+    FreshScriptSymbols();
+    cScriptProgram program;
+    std::string printed;
+    ASSERT_EQ(ParseCapturing(c.text, program, &printed), 0) << c.text;
+    std::vector<float> slots(ScriptFrameSize(), 0.0f);
+    for (const auto& [name, value] : c.before) slots[InternScriptSymbol(name)] = value;
+    for (int run = 0; run < runs; ++run) cScriptEvaluator().Run(program, slots);
+    for (const auto& [name, value] : c.after)
+      EXPECT_EQ(slots[InternScriptSymbol(name)], value) << c.text << ": " << name;
   }
 }
 
@@ -93,16 +98,12 @@ TEST(ScriptEvaluator, LeftoversAndTheEmptyStack) {
 
 TEST(ScriptEvaluator, RandDrawsSuccessiveValuesOfTheSharedSequence) {
   SeedRandom(2024);
-  const float first = static_cast<float>(NextRandom()) * kInverseRandomMax;
-  const float second = static_cast<float>(NextRandom()) * kInverseRandomMax;
-  const float third = static_cast<float>(NextRandom()) * kInverseRandomMax;
-  cScriptRun run("x = RAND y = RAND");
+  float draws[4];
+  for (float& draw : draws) draw = static_cast<float>(NextRandom()) * kInverseRandomMax;
   SeedRandom(2024);
-  run.Run();
-  EXPECT_EQ(run["x"], first);
-  EXPECT_EQ(run["y"], second);
-  run.Run();
-  EXPECT_EQ(run["x"], third) << "a second run goes on with the sequence";
+  // Two runs: the second goes on with the sequence.
+  const cValues after = {{"v", draws[0]}, {"w", draws[1]}, {"x", draws[2]}, {"y", draws[3]}};
+  ExpectRuns({{"v = x w = y x = RAND y = RAND", {}, after}}, 2);
 }
 
 // Hand-built programs: the unbalanced markers a broken parse can leave, op values the parser

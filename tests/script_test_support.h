@@ -1,5 +1,5 @@
 // Shared steps of the behaviour-script tests: compiling with the game's bound names in place,
-// reading a compiled program back as listing lines, and running a text over a fresh frame.
+// and reading a compiled program back as listing lines.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,29 +34,3 @@ inline std::vector<std::string> Listing(const cScriptProgram& program) {
   }
   return lines;
 }
-
-// A script compiled over the game's registered names and run once over a zeroed frame.
-class cScriptRun {
- public:
-  explicit cScriptRun(const std::string& text) {
-    FreshScriptSymbols();
-    std::string printed;
-    result_ = ParseCapturing(text, program_, &printed);
-    slots_.assign(ScriptFrameSize(), 0.0f);
-  }
-  cScriptRun& Set(const std::string& name, float value) {
-    slots_[InternScriptSymbol(name)] = value;
-    return *this;
-  }
-  cScriptRun& Run() {
-    cScriptEvaluator().Run(program_, slots_);
-    return *this;
-  }
-  float operator[](const std::string& name) const { return slots_.at(InternScriptSymbol(name)); }
-  int result() const { return result_; }
-
- private:
-  cScriptProgram program_;
-  std::vector<float> slots_;
-  int result_ = 0;
-};

@@ -100,19 +100,12 @@ TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
   for (size_t i = 0; i < 60; ++i) EXPECT_EQ(world.objects[500 + i], world.critters[i]);
   EXPECT_EQ(world.objects.back(), world.nests.front());
 
-  for (const cKeltoGamePlant* plant : world.plants) {
-    EXPECT_TRUE(OnLand(plant));
-    EXPECT_GE(plant->position.x, 0.0f);
-    EXPECT_LE(plant->position.x, 552.0f) << "offsets reach at most 40 beyond the edge";
-    EXPECT_GE(plant->heading, 0.0f);
-    EXPECT_LE(plant->heading, 6.28318f);
-  }
+  for (const cKeltoGamePlant* plant : world.plants) EXPECT_TRUE(OnLand(plant));
 
   const auto sites = HomeSitesOfSeed(kSeed, 3);
   std::set<int> speciesSeen;
   for (const cKeltoGameCritter* critter : world.critters) {
-    ASSERT_GE(critter->species, 0);
-    ASSERT_LT(critter->species, 3);
+    ASSERT_TRUE(critter->species >= 0 && critter->species < 3) << critter->species;
     speciesSeen.insert(critter->species);
     EXPECT_TRUE(OnLand(critter));
     EXPECT_TRUE(NearSomeSite(critter->position, sites[critter->species]))
@@ -226,44 +219,34 @@ TEST_F(WorldSetupTest, CrittersTakeSpeciesByProportion) {
   EXPECT_EQ(seen, (std::set<int>{0, 1, 2}));
 }
 
-class ScarceLandTest : public WorldSetupTest {
- protected:
-  static void FillWith(int32_t terrainClass) {
+// Setup never gives up on a land point: on a terrain of one land cell, or of none at all (one
+// is made at the centre, and said so), everything stands on that cell.
+TEST_F(WorldSetupTest, ScarceLandStillHoldsEverything) {
+  const struct {
+    int32_t fill, row, column;  // the one land cell
+    const char* printed;
+  } cases[] = {
+      {kTerrainWater, 32, 32, "World setup: the terrain has no land cell; making cell [32][32] at the centre land\n"},
+      {kTerrainSteep, 0, 0, ""}};
+  for (const auto& c : cases) {
+    ResetWorld();
     for (auto& row : gTerrainClasses)
-      for (int32_t& cell : row) cell = terrainClass;
-  }
-
-  static void ExpectEverythingOnLand() {
+      for (int32_t& cell : row) cell = c.fill;
+    if (!*c.printed) gTerrainClasses[c.row][c.column] = kTerrainLand;
+    cScratchFolder::WriteIni("[species]\nnum_species=2\nnum_critters=20\n");
+    SeedRandom(kSeed);
+    ::testing::internal::CaptureStdout();
+    PopulateWorld(*gWorld);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.printed);
     ASSERT_EQ(gWorld->plants.size(), 500u);
-    for (const cKeltoGamePlant* p : gWorld->plants) EXPECT_TRUE(OnLand(p));
-    for (const cKeltoGameCritter* c : gWorld->critters) EXPECT_TRUE(OnLand(c));
-    EXPECT_TRUE(OnLand(gWorld->avatar));
-  }
-};
-
-TEST_F(ScarceLandTest, ATerrainWithoutLandGetsLandAtItsCentre) {
-  cScratchFolder::WriteIni("[species]\nnum_critters=20\n");
-  FillWith(kTerrainWater);
-  SeedRandom(kSeed);
-  ::testing::internal::CaptureStdout();
-  PopulateWorld(*gWorld);
-  EXPECT_EQ(::testing::internal::GetCapturedStdout(),
-            "World setup: the terrain has no land cell; making cell [32][32] at the centre land\n");
-  EXPECT_EQ(gTerrainClasses[32][32], kTerrainLand);
-  ExpectEverythingOnLand();
-  EXPECT_EQ(TerrainClassAt(256.0f, 0.0f, 256.0f), kTerrainLand);
-}
-
-TEST_F(ScarceLandTest, OneLandCellAtTheCornerStillHoldsEverything) {
-  cScratchFolder::WriteIni("[species]\nnum_species=2\nnum_critters=20\n");
-  FillWith(kTerrainSteep);
-  gTerrainClasses[0][0] = kTerrainLand;
-  SeedRandom(kSeed);
-  PopulateWorld(*gWorld);
-  ExpectEverythingOnLand();
-  for (const cKeltoGamePlant* p : gWorld->plants) {
-    EXPECT_LT(p->position.x, 8.0f);
-    EXPECT_LT(p->position.z, 8.0f);
+    std::vector<const cKeltoGameObject*> placed(gWorld->plants.begin(), gWorld->plants.end());
+    placed.insert(placed.end(), gWorld->critters.begin(), gWorld->critters.end());
+    placed.push_back(gWorld->avatar);
+    for (const cKeltoGameObject* object : placed) {
+      EXPECT_TRUE(OnLand(object));
+      EXPECT_EQ(static_cast<int>(object->position.x / 8), c.row) << c.fill;
+      EXPECT_EQ(static_cast<int>(object->position.z / 8), c.column) << c.fill;
+    }
   }
 }
 }  // namespace
