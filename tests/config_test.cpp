@@ -166,7 +166,8 @@ TEST_F(ConfigTest, TextValuesAreReadAsGivenAndCutTo254Characters) {
 // Each of these would crash or hang the game; the game plays on with a sound value instead
 // and says so on standard output.
 TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
-  const std::string kDayCycle = "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3";
+  const std::string kDayCycle =
+      "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3";
   const std::string kProportions = "ZOMA.ini: the speciesN.proportion values total ";
   const struct {
     std::string ini, diagnostic;  // "" when nothing needs mending

@@ -109,17 +109,13 @@ TEST_F(ScriptScannerTest, NewScanClearsAnUnfinishedComment) {
   EXPECT_EQ(Scan("y"), Tokens{"NAME:y"});
 }
 
+// Input arrives in chunks of 8192 characters: tokens that straddle a chunk edge stay whole, up
+// to the longest token the buffer holds.
 TEST_F(ScriptScannerTest, TokensAcrossInputChunks) {
-  // Input arrives in chunks of 8192 characters: tokens that straddle a chunk edge stay whole.
-  std::string text(8190, ' ');
-  const std::string longName = "n" + std::string(300, 'q');
-  text += longName + " 12345.678 " + std::string(9000, ' ') + "last";
+  const std::string longName = "n" + std::string(300, 'q'), longest(16382, 'w');
+  const std::string text = std::string(8190, ' ') + longName + " 12345.678 " + std::string(9000, ' ') + "last";
   EXPECT_EQ(Scan(text), (Tokens{"NAME:" + longName, "NUM:12345.678", "NAME:last"}));
-}
-
-TEST_F(ScriptScannerTest, LongestTokenTheBufferHolds) {
-  const std::string name(16382, 'w');
-  EXPECT_EQ(Scan("x = " + name + " y"), (Tokens{"NAME:x", "=", "NAME:" + name, "NAME:y"}));
+  EXPECT_EQ(Scan("x = " + longest + " y"), (Tokens{"NAME:x", "=", "NAME:" + longest, "NAME:y"}));
 }
 
 using ScriptScannerDeathTest = ScriptScannerTest;
