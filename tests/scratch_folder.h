@@ -24,10 +24,11 @@ class cScratchFolder {
   cScratchFolder(const cScratchFolder&) = delete;
   cScratchFolder& operator=(const cScratchFolder&) = delete;
 
-  // Writes ZOMA.ini (bytes as given) in the current directory.
-  static void WriteIni(const std::string& text) { std::ofstream("ZOMA.ini", std::ios::binary) << text; }
-
-  const std::filesystem::path& path() const { return path_; }
+  // Writes a file, bytes as given, in the current directory.
+  static void Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(name, std::ios::binary) << bytes;
+  }
+  static void WriteIni(const std::string& text) { Write("ZOMA.ini", text); }
 
  private:
   std::filesystem::path previous_;

@@ -3,7 +3,6 @@
 // every symbol however many names the scripts use.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -233,13 +232,11 @@ TEST_F(EvolutionPointsTest, StartUpWithNoFilesUsesEveryFallback) {
             (std::vector<float>{60, 40, 1, 1.25f, 3, 0.5f, 0.25f}));
 }
 
-void WriteFile(const char* name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
-
 TEST_F(ScriptHooksTest, StartUpCompilesFilesFromTheCurrentDirectory) {
   cScratchFolder folder;
-  WriteFile("combat.txt", "# strike\r\nother_health = other_health - attack\r\n");
-  WriteFile("nesting.txt", "health = 1 ; health = 2");
-  WriteFile("species_evolve.txt", std::string("attack = attack + 1\0attack = 0", 30));
+  cScratchFolder::Write("combat.txt", "# strike\r\nother_health = other_health - attack\r\n");
+  cScratchFolder::Write("nesting.txt", "health = 1 ; health = 2");
+  cScratchFolder::Write("species_evolve.txt", std::string("attack = attack + 1\0attack = 0", 30));
   testing::internal::CaptureStdout();
   InitGameScripts();
   EXPECT_EQ(testing::internal::GetCapturedStdout(), " strike\rparse error\n");

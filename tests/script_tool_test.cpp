@@ -27,10 +27,6 @@ std::string ReadText(const std::filesystem::path& path) {
   return text.str();
 }
 
-void WriteText(const std::string& name, const std::string& bytes) {
-  std::ofstream(name, std::ios::binary) << bytes;
-}
-
 std::string ShellQuoted(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
@@ -81,7 +77,7 @@ TEST_F(ScriptToolTest, CheckStatusesAndMessages) {
        "input buffer overflow, can't enlarge buffer because scanner uses REJECT\n"},
   };
   for (const cCheckCase& c : cases) {
-    WriteText("s.txt", c.text);
+    cScratchFolder::Write("s.txt", c.text);
     const cToolResult result = RunShell("zoma-script check s.txt");
     EXPECT_EQ(result.status, c.status) << c.what;
     EXPECT_EQ(result.out, c.out) << c.what;
@@ -90,8 +86,8 @@ TEST_F(ScriptToolTest, CheckStatusesAndMessages) {
 }
 
 TEST_F(ScriptToolTest, CheckReportsEveryFileAndTheWorstStatus) {
-  WriteText("good.txt", "x = 1");
-  WriteText("bad.txt", "x = ;");
+  cScratchFolder::Write("good.txt", "x = 1");
+  cScratchFolder::Write("bad.txt", "x = ;");
   cToolResult result = RunShell("zoma-script check good.txt bad.txt good.txt");
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "good.txt: 2 instructions\nparse error\nbad.txt:1: parse error here\n"
@@ -114,7 +110,7 @@ TEST_F(ScriptToolTest, ShippedScriptsCompileCleanly) {
 }
 
 TEST_F(ScriptToolTest, RunPrintsEveryNameInSlotOrder) {
-  WriteText("s.txt", "total = hunger + 2.5 * extra");
+  cScratchFolder::Write("s.txt", "total = hunger + 2.5 * extra");
   const cToolResult result = RunShell("zoma-script run s.txt hunger=10 extra=4");
   ASSERT_EQ(result.status, 0) << result.err;
   std::vector<std::string> expected;
@@ -124,7 +120,7 @@ TEST_F(ScriptToolTest, RunPrintsEveryNameInSlotOrder) {
 }
 
 TEST_F(ScriptToolTest, RunRejectsValuesItCannotPlace) {
-  WriteText("s.txt", "x = 1");
+  cScratchFolder::Write("s.txt", "x = 1");
   for (const char* arguments : {"nobody=1", "x=", "x=abc", "x"}) {
     const cToolResult result = RunShell(std::string("zoma-script run s.txt ") + arguments);
     EXPECT_EQ(result.status, 3) << arguments;
@@ -179,7 +175,7 @@ TEST_F(ScriptToolTest, EveryExampleOfTheScriptingGuideHolds) {
   const std::vector<cDocExample> examples = DocExamples(ReadText(ZOMA_SOURCE_DIR "/docs/scripting.md"));
   ASSERT_GE(examples.size(), 10u);
   for (const cDocExample& example : examples) {
-    WriteText("example.txt", example.script);
+    cScratchFolder::Write("example.txt", example.script);
     const cToolResult result = RunShell(example.command);
     EXPECT_TRUE(MatchLines(example.output, 0, Lines(result.out), 0))
         << "docs/scripting.md:" << example.line << ": " << example.command << "\n--- printed:\n"
