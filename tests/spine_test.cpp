@@ -8,72 +8,49 @@
 #include "world/objects.h"
 #include "world/random.h"
 
-TEST(RandomSequence, FirstValuesFromKnownSeeds) {
+namespace {
+cVector At(float x, float z) { return cVector(x, 0.0f, z, 1.0f); }
+
+TEST(RandomSequence, FirstValuesFromKnownSeedsAndScaledDrawsInRange) {
   SeedRandom(1);
-  const int expected[] = {41, 18467, 6334, 26500, 19169};
-  for (int value : expected) EXPECT_EQ(NextRandom(), value);
+  for (int value : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(NextRandom(), value);
   SeedRandom(1);
   EXPECT_EQ(NextRandom(), 41) << "reseeding restarts the sequence";
-}
-
-TEST(RandomSequence, ScaledDrawsStayInRange) {
-  SeedRandom(12345);
   for (int i = 0; i < 10000; ++i) {
     const float u = RandomScaled(512.0f);
-    ASSERT_GE(u, 0.0f);
-    ASSERT_LE(u, 512.0f);
+    ASSERT_TRUE(u >= 0.0f && u <= 512.0f) << u;
   }
 }
 
-class GameClockTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetGameState();
-    SetManualTime(5000);
-    StartGameClock();
-  }
-  void TearDown() override { UseRealTime(); }
-};
-
-TEST_F(GameClockTest, StartsAtZeroAndFollowsTheTimeSource) {
+TEST(GameClock, StartsAtZeroStandsStillWhilePausedAndWrapsRoundTheTimeSource) {
+  ResetGameState();
+  SetManualTime(5000);
+  StartGameClock();
   EXPECT_EQ(GameTime(), 0u);
-  SetManualTime(5250);
-  EXPECT_EQ(GameTime(), 250u);
-}
-
-TEST_F(GameClockTest, PausedIntervalIsNotCounted) {
   SetManualTime(6000);
   PauseGame();
-  EXPECT_EQ(GameTime(), 1000u);
   SetManualTime(9000);
   EXPECT_EQ(GameTime(), 1000u) << "time stands still while paused";
   PauseGame();
   EXPECT_EQ(gGameState.clockFrozenMs, 1000u) << "pausing twice changes nothing";
   ResumeGame();
   SetManualTime(9100);
-  EXPECT_EQ(GameTime(), 1100u);
-}
+  EXPECT_EQ(GameTime(), 1100u) << "the paused interval is not counted";
 
-TEST_F(GameClockTest, WrapsRoundTheTimeSource) {
+  ResetGameState();
   SetManualTime(0xFFFFFF00u);
   StartGameClock();
   SetManualTime(0x00000100u);
   EXPECT_EQ(GameTime(), 0x200u);
+  UseRealTime();
 }
 
-namespace {
-cVector At(float x, float z) { return cVector(x, 0.0f, z, 1.0f); }
-}  // namespace
-
-TEST(WrappingGeometry, DeltasTakeTheShortWayRound) {
+TEST(WrappingGeometry, DeltasAndViewOffsetsTakeTheShortWayRound) {
   cKeltoGamePlant plant;
   plant.SetPosition(At(1, 0));
   const cVector d = WrappedDelta(plant, At(511, 0));
   EXPECT_FLOAT_EQ(d.x, -2.0f);
   EXPECT_FLOAT_EQ(d.Length(), 2.0f);
-}
-
-TEST(WrappingGeometry, ViewOffsetCorrectsOnceEachWay) {
   struct { float point, centre, expected; } cases[] = {
       {10, 300, 222}, {300, 10, -222}, {266, 10, 256}, {10, 266, -256}, {0, 0, 0}};
   for (const auto& c : cases) {
@@ -82,14 +59,12 @@ TEST(WrappingGeometry, ViewOffsetCorrectsOnceEachWay) {
   }
 }
 
-TEST(WrappingGeometry, WrapPointLeavesTheEdgeItself) {
+TEST(WrappingGeometry, WrapPointLeavesTheEdgeItselfAndRotationTurnsTheHeadingDown) {
   EXPECT_FLOAT_EQ(WrapPoint(At(512, 0)).x, 512.0f);
   EXPECT_FLOAT_EQ(WrapPoint(At(512.5f, 0)).x, 0.5f);
   EXPECT_FLOAT_EQ(WrapPoint(At(3, -1)).z, 511.0f);
-}
-
-TEST(WrappingGeometry, RotationTurnsTheGroundHeadingDown) {
   const cVector v = RotateAboutVertical(At(0, 1), 90.0f);
   EXPECT_NEAR(v.x, -1.0f, 1e-6);
   EXPECT_NEAR(v.z, 0.0f, 1e-6);
 }
+}  // namespace
