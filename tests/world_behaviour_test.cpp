@@ -29,57 +29,40 @@ class WorldBehaviourTest : public ::testing::Test {
 };
 }  // namespace
 
+// The critter stands at (100, 100) facing +z; perception 60 / 80 / 20, stealth 1. Once alarmed
+// it stays so until the avatar is 10 beyond the running range (the walking one while hidden).
 TEST_F(WorldBehaviourTest, PerceptionDependsOnRangeDirectionCoverAndFighting) {
-  // The critter stands at (100, 100) facing +z; perception 60 / 80 / 20, stealth 1.
   struct {
     const char* name;
     float distance, bearing;  // bearing of the avatar from the critter's facing, radians
-    bool running, hidden, fighting;
-    bool aware;
+    bool running, hidden, fighting, wasAware, aware;
   } cases[] = {
-      {"walking, in front at 59.9", 59.9f, 0, false, false, false, true},
-      {"walking, in front at 60.1", 60.1f, 0, false, false, false, false},
-      {"walking, behind at 10", 10, kPi, false, false, false, false},
-      {"walking, square to the side", 10, kPi / 2, false, false, false, false},
-      {"running, in front at 79.9", 79.9f, 0, true, false, false, true},
-      {"running, in front at 80.1", 80.1f, 0, true, false, false, false},
-      {"hidden, in front at 20.1", 20.1f, 0, false, true, false, false},
-      {"hidden, at the side at 19.9", 19.9f, kPi / 2, false, true, false, true},
-      {"hidden, partly behind (cos -0.6)", 19.9f, std::acos(-0.6f), false, true, false, true},
-      {"hidden, behind (cos -0.8)", 19.9f, std::acos(-0.8f), false, true, false, false},
-      {"fighting, behind at 59.9", 59.9f, kPi, false, false, true, true},
-      {"fighting, behind at 60.1", 60.1f, kPi, false, false, true, false},
+      {"walking, in front at 59.9", 59.9f, 0, false, false, false, false, true},
+      {"walking, in front at 60.1", 60.1f, 0, false, false, false, false, false},
+      {"walking, behind at 10", 10, kPi, false, false, false, false, false},
+      {"walking, square to the side", 10, kPi / 2, false, false, false, false, false},
+      {"running, in front at 79.9", 79.9f, 0, true, false, false, false, true},
+      {"running, in front at 80.1", 80.1f, 0, true, false, false, false, false},
+      {"hidden, in front at 20.1", 20.1f, 0, false, true, false, false, false},
+      {"hidden, at the side at 19.9", 19.9f, kPi / 2, false, true, false, false, true},
+      {"hidden, partly behind (cos -0.6)", 19.9f, std::acos(-0.6f), false, true, false, false, true},
+      {"hidden, behind (cos -0.8)", 19.9f, std::acos(-0.8f), false, true, false, false, false},
+      {"fighting, behind at 59.9", 59.9f, kPi, false, false, true, false, true},
+      {"fighting, behind at 60.1", 60.1f, kPi, false, false, true, false, false},
+      {"alarmed, 89.9 away behind", 89.9f, kPi, false, false, false, true, true},
+      {"alarmed, 90.1 away behind", 90.1f, kPi, false, false, false, true, false},
+      {"alarmed, hidden 69.9 away", 69.9f, kPi, false, true, false, true, true},
+      {"alarmed, hidden 70.1 away", 70.1f, kPi, false, true, false, true, false},
   };
   for (const auto& c : cases) {
     cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    critter->aware = c.wasAware;
     avatar->SetPosition(At(100 + c.distance * std::sin(c.bearing), 100 + c.distance * std::cos(c.bearing)));
     avatar->speed = c.running ? 3.0f : 1.0f;
     avatar->hidden = c.hidden;
     avatar->state = c.fighting ? kStateFighting : kStateFlocking;
     PerceiveAvatar(critter);
     EXPECT_EQ(critter->aware, c.aware) << c.name;
-  }
-}
-
-TEST_F(WorldBehaviourTest, AnAlarmLastsUntilTheAvatarIsWellOutOfRange) {
-  struct {
-    const char* name;
-    float distance;
-    bool hidden;
-    bool stillAware;
-  } cases[] = {
-      {"89.9 away", 89.9f, false, true},
-      {"90.1 away", 90.1f, false, false},
-      {"hidden, 69.9 away", 69.9f, true, true},
-      {"hidden, 70.1 away", 70.1f, true, false},
-  };
-  for (const auto& c : cases) {
-    cKeltoGameCritter* critter = AddCritter(At(100, 100));
-    critter->aware = true;
-    avatar->SetPosition(At(100, 100 - c.distance));  // behind: direction no longer matters
-    avatar->hidden = c.hidden;
-    PerceiveAvatar(critter);
-    EXPECT_EQ(critter->aware, c.stillAware) << c.name;
   }
 }
 
@@ -120,37 +103,34 @@ TEST_F(WorldBehaviourTest, TheDailyCycleOfStates) {
   }
 }
 
-TEST_F(WorldBehaviourTest, GoingHomeRunsWhenFarAndWalksWhenNear) {
+// Far from home it runs, swinging its target 5 degrees aside while the way ahead is blocked;
+// near home it walks.
+TEST_F(WorldBehaviourTest, GoingHomeRunsWhenFarTurnsAsideWhenBlockedAndWalksWhenNear) {
   struct {
-    float distance, expectedSpeed;
-  } cases[] = {{50, 3.0f}, {3, 1.0f}};
+    float distance;
+    bool waterAhead;
+    float speed, targetBearingDegrees;
+  } cases[] = {{50, false, 3.0f, 0}, {3, false, 1.0f, 0}, {50, true, 3.0f * std::cos(5 * kPi / 180), -5}};
   for (const auto& c : cases) {
+    gTerrainClasses[12][13] = c.waterAhead ? kTerrainWater : kTerrainLand;  // the cell ahead of (100, 100)
     cKeltoGameCritter* critter = AddCritter(At(100, 100));
     critter->RememberPlant(AddPlant(At(100, 100 + c.distance)));
     GoHome(critter);
     GoingHomeHandler(critter, false);
-    EXPECT_FLOAT_EQ(critter->speed, c.expectedSpeed) << c.distance;
-    EXPECT_NEAR(critter->position.z, 100.0f + 0.1f * c.expectedSpeed, 1e-4);
+    const cVector way = critter->target - At(100, 100);
+    SCOPED_TRACE(c.distance);
+    EXPECT_NEAR(critter->speed, c.speed, 1e-5);
+    EXPECT_NEAR((critter->position - At(100, 100)).Length(), 0.1f * c.speed, 1e-4);
+    EXPECT_NEAR(std::atan2(way.x, way.z), c.targetBearingDegrees * kPi / 180, 1e-5);
+    EXPECT_NEAR(way.Length(), c.distance, 1e-4);
   }
-}
-
-TEST_F(WorldBehaviourTest, GoingHomeTurnsAsideWhileTheWayIsBlocked) {
-  gTerrainClasses[12][13] = kTerrainWater;  // the cell ahead (+z) of (100, 100)
-  cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  critter->RememberPlant(AddPlant(At(100, 150)));
-  GoHome(critter);
-  GoingHomeHandler(critter, false);
-  const cVector way = critter->target - At(100, 100);
-  EXPECT_NEAR(std::atan2(way.x, way.z), -5.0f * kPi / 180.0f, 1e-5) << "target swung 5 degrees";
-  EXPECT_NEAR(way.Length(), 50.0f, 1e-4);
 }
 
 TEST_F(WorldBehaviourTest, WhoKeepsItsTargetOnArrival) {
   struct {
     const char* name;
     int species;
-    bool aware;
-    bool newTarget;
+    bool aware, newTarget;
   } cases[] = {
       {"calm", 0, false, true},
       {"alarmed peaceful", 0, true, false},
