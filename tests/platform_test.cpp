@@ -15,20 +15,16 @@
 
 namespace {
 const cWidgetRect kButtonRect{10, 20, 110, 44};
-constexpr int kInsideX = 50, kInsideY = 30;
-constexpr int kOutsideX = 200, kOutsideY = 30;
-}  // namespace
+constexpr int kInX = 50, kOutX = 200, kY = 30;
 
 TEST(PushControl, ActsOnlyWhenPressedAndReleasedOverIt) {
   struct Step { char event; int x, y; };
   struct { const char* name; std::vector<Step> steps; bool acts; } cases[] = {
-      {"click", {{'d', kInsideX, kInsideY}, {'u', kInsideX, kInsideY}}, true},
-      {"dragged off", {{'d', kInsideX, kInsideY}, {'u', kOutsideX, kOutsideY}}, false},
+      {"click", {{'d', kInX, kY}, {'u', kInX, kY}}, true},
+      {"dragged off", {{'d', kInX, kY}, {'u', kOutX, kY}}, false},
       {"dragged off and back",
-       {{'d', kInsideX, kInsideY}, {'m', kOutsideX, kOutsideY}, {'m', kInsideX, kInsideY},
-        {'u', kInsideX, kInsideY}},
-       true},
-      {"pressed elsewhere", {{'d', kOutsideX, kOutsideY}, {'u', kInsideX, kInsideY}}, false},
+       {{'d', kInX, kY}, {'m', kOutX, kY}, {'m', kInX, kY}, {'u', kInX, kY}}, true},
+      {"pressed elsewhere", {{'d', kOutX, kY}, {'u', kInX, kY}}, false},
       {"right edge is outside", {{'d', 110, 30}, {'u', 110, 30}}, false},
       {"left top corner is inside", {{'d', 10, 20}, {'u', 10, 20}}, true},
   };
@@ -47,92 +43,69 @@ TEST(PushControl, ActsOnlyWhenPressedAndReleasedOverIt) {
 
 TEST(PushControl, LooksPressedOnlyWhileHeldOverIt) {
   cPushControl button(kButtonRect, "OK");
-  button.MouseMove(kInsideX, kInsideY);
+  button.MouseMove(kInX, kY);
   EXPECT_FALSE(button.LooksPressed()) << "hovering is not pressing";
-  button.MouseDown(kInsideX, kInsideY);
+  button.MouseDown(kInX, kY);
   EXPECT_TRUE(button.LooksPressed());
-  button.MouseMove(kOutsideX, kOutsideY);
+  button.MouseMove(kOutX, kY);
   EXPECT_FALSE(button.LooksPressed());
-  button.MouseMove(kInsideX, kInsideY);
+  button.MouseMove(kInX, kY);
   EXPECT_TRUE(button.LooksPressed());
 }
 
-namespace {
-int gRefills = 0;
-int gLevelUps = 0;
+int gRefills = 0, gLevelUps = 0, gLive = 0;
 std::vector<int> gSetterCalls;
-int gLive = 0;
-
-void CountRefill() { ++gRefills; }
-void CountLevelUp() { ++gLevelUps; }
-void RecordSetter(int checked) {
-  gSetterCalls.push_back(checked);
-  gLive = checked;
-}
-
-int CentreX(const cWidgetRect& r) { return (r.left + r.right) / 2; }
-int CentreY(const cWidgetRect& r) { return (r.top + r.bottom) / 2; }
-}  // namespace
 
 class ControlPanelTest : public ::testing::Test {
  protected:
   void SetUp() override {
     gRefills = gLevelUps = gLive = 0;
     gSetterCalls.clear();
-    panel.add_button("Refill Motives", CountRefill);
-    panel.add_button("Level Up", CountLevelUp);
-    panel.add_checkbox("Pause", &gLive, RecordSetter);
+    panel.add_button("Refill Motives", [] { ++gRefills; });
+    panel.add_button("Level Up", [] { ++gLevelUps; });
+    panel.add_checkbox("Pause", &gLive, [](int on) { gSetterCalls.push_back(gLive = on); });
   }
-
+  static int X(const cWidgetRect& r) { return (r.left + r.right) / 2; }
+  static int Y(const cWidgetRect& r) { return (r.top + r.bottom) / 2; }
+  const cWidgetRect& Rect(int index) { return panel.Controls()[index].push.Rect(); }
   void Click(int index) {
-    const cWidgetRect& r = panel.Controls()[index].push.Rect();
-    panel.MouseDown(CentreX(r), CentreY(r));
-    panel.MouseUp(CentreX(r), CentreY(r));
+    panel.MouseDown(X(Rect(index)), Y(Rect(index)));
+    panel.MouseUp(X(Rect(index)), Y(Rect(index)));
   }
 
   cControlPanel panel{"Sample App Control Panel"};
 };
 
 TEST_F(ControlPanelTest, ControlsStackInsideThePanelWithoutOverlapping) {
-  const auto& controls = panel.Controls();
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    const cWidgetRect& r = controls[i].push.Rect();
-    EXPECT_GE(r.left, 0);
-    EXPECT_LE(r.right, panel.Width());
-    EXPECT_LE(r.bottom, panel.Height());
+  for (std::size_t i = 0; i < panel.Controls().size(); ++i) {
+    EXPECT_GE(Rect(i).left, 0);
+    EXPECT_LE(Rect(i).right, panel.Width());
+    EXPECT_LE(Rect(i).bottom, panel.Height());
     if (i > 0) {
-      EXPECT_GE(r.top, controls[i - 1].push.Rect().bottom) << "control " << i;
+      EXPECT_GE(Rect(i).top, Rect(i - 1).bottom) << "control " << i;
     }
   }
 }
 
-TEST_F(ControlPanelTest, ButtonRunsItsOwnCallbackOncePerClick) {
+TEST_F(ControlPanelTest, ButtonsRunTheirOwnCallbackOncePerClickAndOnlyWhenReleasedOnIt) {
+  panel.MouseDown(X(Rect(0)), Y(Rect(0)));
+  EXPECT_FALSE(panel.MouseUp(X(Rect(1)), Y(Rect(1))));
+  EXPECT_EQ(gRefills + gLevelUps, 0) << "pressed on one control, released on another";
   Click(1);
   Click(1);
   EXPECT_EQ(gLevelUps, 2);
   EXPECT_EQ(gRefills, 0);
 }
 
-TEST_F(ControlPanelTest, PressOnOneControlAndReleaseOnAnotherDoesNothing) {
-  const cWidgetRect& first = panel.Controls()[0].push.Rect();
-  const cWidgetRect& second = panel.Controls()[1].push.Rect();
-  panel.MouseDown(CentreX(first), CentreY(first));
-  EXPECT_FALSE(panel.MouseUp(CentreX(second), CentreY(second)));
-  EXPECT_EQ(gRefills + gLevelUps, 0);
-}
-
-TEST_F(ControlPanelTest, CheckBoxHandsTheOppositeValueToItsSetter) {
-  Click(2);
-  Click(2);
-  EXPECT_EQ(gSetterCalls, (std::vector<int>{1, 0}));
-}
-
-TEST_F(ControlPanelTest, CheckMarkFollowsChangesMadeElsewhere) {
+TEST_F(ControlPanelTest, CheckBoxHandsTheOppositeValueToItsSetterAndFollowsOtherChanges) {
   EXPECT_FALSE(panel.LiveValuesChanged());
   gLive = 1;  // e.g. the P key
   EXPECT_TRUE(panel.LiveValuesChanged());
   panel.NoteDrawn();
   EXPECT_FALSE(panel.LiveValuesChanged());
+  Click(2);
+  Click(2);
+  EXPECT_EQ(gSetterCalls, (std::vector<int>{0, 1}));
 }
 
 // The game's own wiring: the "Pause" box bound to the pause flag through the game clock.
@@ -146,23 +119,22 @@ TEST(ControlPanelPause, TickingPauseFreezesGameTimeWithoutAJumpAfterwards) {
   SetManualTime(3000);
   panel.MouseDown(box.left + 2, box.top + 2);
   panel.MouseUp(box.left + 2, box.top + 2);
+  EXPECT_EQ(gGameState.paused, 1);
   SetManualTime(9000);
   EXPECT_EQ(GameTime(), 2000u);
   panel.MouseDown(box.left + 2, box.top + 2);
   panel.MouseUp(box.left + 2, box.top + 2);
+  EXPECT_EQ(gGameState.paused, 0);
   SetManualTime(9100);
   EXPECT_EQ(GameTime(), 2100u);
   UseRealTime();
 }
 
-namespace {
 int TenPixelsPerCharacter(const std::string& line) { return 10 * static_cast<int>(line.size()); }
-}  // namespace
 
 TEST(MessageBoxLayout, FitsTheWidestLineAndCentresOkBelowTheText) {
-  const std::string longLine(60, 'x');
-  const cMessageBoxLayout layout =
-      LayOutMessageBox("Congratulations! You win!\n" + longLine + "\nSwim:0\n", TenPixelsPerCharacter);
+  const cMessageBoxLayout layout = LayOutMessageBox(
+      "Congratulations! You win!\n" + std::string(60, 'x') + "\nSwim:0\n", TenPixelsPerCharacter);
   ASSERT_EQ(layout.lines.size(), 3u) << "a final line break adds no empty line";
   EXPECT_GE(layout.width, layout.textLeft * 2 + 600);
   EXPECT_GT(layout.okButton.top, layout.baselines.back());
@@ -185,7 +157,7 @@ TEST(MessageBoxLayout, EnterEscapeAndSpaceDismiss) {
   for (const auto& c : cases) EXPECT_EQ(DismissesMessageBox(c.key), c.dismisses) << int(c.key);
 }
 
-TEST(DisplayCheck, ArgumentWinsOverTheVariable) {
+TEST(DisplayCheck, ArgumentWinsOverTheVariableAndTheMessageNamesTheDisplay) {
   struct { std::vector<const char*> argv; const char* variable; const char* expected; } cases[] = {
       {{"zoma"}, ":1", ":1"},
       {{"zoma"}, nullptr, ""},
@@ -195,12 +167,12 @@ TEST(DisplayCheck, ArgumentWinsOverTheVariable) {
       {{"zoma", "-geometry", "-display"}, nullptr, ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(DisplayNameFor(static_cast<int>(c.argv.size()), c.argv.data(), c.variable), c.expected);
+    const int argc = static_cast<int>(c.argv.size());
+    EXPECT_EQ(DisplayNameFor(argc, c.argv.data(), c.variable), c.expected);
   }
-}
-
-TEST(DisplayCheck, MessageNamesTheDisplayOrSaysNoneIsSet) {
   EXPECT_EQ(DisplayFailureMessage(""),
             "zoma: cannot open the display (DISPLAY is not set); run it from a desktop session");
-  EXPECT_EQ(DisplayFailureMessage(":9"), "zoma: cannot open the display :9; run it from a desktop session");
+  EXPECT_EQ(DisplayFailureMessage(":9"),
+            "zoma: cannot open the display :9; run it from a desktop session");
 }
+}  // namespace
