@@ -10,24 +10,7 @@
 
 using namespace world_test;
 
-namespace {
-constexpr float kPi = 3.14159265f;
-
-class WorldBehaviourTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetSimulation();
-    AddSpecies(1.0f, 3.0f);               // 0: peaceful
-    AddSpecies(1.0f, 3.0f);               // 1: peaceful, never flees the avatar
-    AddSpecies(1.0f, 3.0f, true);         // 2: aggressive
-    AddSpecies(1.0f, 3.0f, false, true);  // 3: nocturnal
-    avatar = AddAvatar(At(400, 400));
-  }
-  void TearDown() override { UseRealTime(); }
-
-  cKeltoGameCritter* avatar = nullptr;
-};
-}  // namespace
+using WorldBehaviourTest = cWorldTest;
 
 // The critter stands at (100, 100) facing +z; perception 60 / 80 / 20, stealth 1. Once alarmed
 // it stays so until the avatar is 10 beyond the running range (the walking one while hidden).

@@ -7,24 +7,17 @@
 using namespace world_test;
 
 namespace {
-class WorldCombatTest : public ::testing::Test {
+class WorldCombatTest : public cWorldTest {
  protected:
   void SetUp() override {
-    ResetSimulation();
-    AddSpecies(1.0f, 3.0f);
-    AddSpecies(1.0f, 3.0f);
-    avatar = AddAvatar(At(400, 400));
+    cWorldTest::SetUp();
     gConfig.turn_speed = 2000.0f;
     gConfig.carcass_decay_time = 60000.0f;
     SetGameTime(10000);
   }
-  void TearDown() override { UseRealTime(); }
-
   cKeltoGameCarcass* CarcassNearAvatar(float distance) {
     return gWorld->AddCarcass(avatar->position + cVector(distance, 0.0f, 0.0f, 0.0f));
   }
-
-  cKeltoGameCritter* avatar = nullptr;
 };
 }  // namespace
 

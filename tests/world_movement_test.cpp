@@ -10,21 +10,11 @@
 using namespace world_test;
 
 namespace {
-constexpr float kPi = 3.14159265f;
-
 // A ground direction (w 0, so that adding it to a point keeps the point's w).
 cVector Dir(float x, float z) { return cVector(x, 0.0f, z, 0.0f); }
-
-class WorldMovementTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetSimulation();
-    AddSpecies(1.0f, 3.0f);
-    AddSpecies(1.0f, 3.0f);
-  }
-  void TearDown() override { UseRealTime(); }
-};
 }  // namespace
+
+using WorldMovementTest = cWorldTest;
 
 TEST_F(WorldMovementTest, SteeringTurnsFivePercentAndScalesSpeedByTheAngle) {
   struct {
@@ -222,7 +212,7 @@ TEST_F(WorldMovementTest, RememberingPlantsKeepsThreeAndSwapsInNearerOnes) {
 }
 
 TEST_F(WorldMovementTest, LeavingCoverKeepsTheAvatarHiddenForOneAndAHalfSeconds) {
-  cKeltoGameCritter* avatar = AddAvatar(At(100, 100));
+  avatar->SetPosition(At(100, 100));
   cKeltoGamePlant* tree = AddPlant(At(150, 100));
   avatar->RememberPlant(tree);
   SetGameTime(1000);

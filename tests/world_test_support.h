@@ -23,6 +23,7 @@ namespace world_test {
 
 // The time source reads this when game time is 0; far from 0 so that the clock can step back.
 constexpr uint32_t kClockBase = 1000000;
+constexpr float kPi = 3.14159265f;
 
 inline void SetGameTime(uint32_t ms) { SetManualTime(kClockBase + ms); }
 
@@ -139,5 +140,24 @@ inline void BuildSampleWorld(uint32_t seed, int critters) {
   }
   AddAvatar(landPoint());
 }
+
+#ifdef GTEST_TEST  // the unit tests (which include gtest first), not the benchmark
+// The simulation tests' fixture: a reset world with species 0 and 1 peaceful, 2 aggressive and
+// 3 nocturnal, and the avatar standing on its nest at (400, 400).
+class cWorldTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetSimulation();
+    AddSpecies(1.0f, 3.0f);
+    AddSpecies(1.0f, 3.0f);
+    AddSpecies(1.0f, 3.0f, true);
+    AddSpecies(1.0f, 3.0f, false, true);
+    avatar = AddAvatar(At(400, 400));
+  }
+  void TearDown() override { UseRealTime(); }
+
+  cKeltoGameCritter* avatar = nullptr;
+};
+#endif
 
 }  // namespace world_test

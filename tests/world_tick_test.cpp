@@ -9,20 +9,7 @@
 
 using namespace world_test;
 
-namespace {
-class WorldTickTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetSimulation();
-    AddSpecies(1.0f, 3.0f);
-    AddSpecies(1.0f, 3.0f);
-    avatar = AddAvatar(At(400, 400));
-  }
-  void TearDown() override { UseRealTime(); }
-
-  cKeltoGameCritter* avatar = nullptr;
-};
-}  // namespace
+using WorldTickTest = cWorldTest;
 
 TEST_F(WorldTickTest, DayAndNightFollowTheCycleAcrossTheClockWrapping) {
   struct {
