@@ -84,15 +84,12 @@ TEST_F(InputTest, ToggleKeysActInEitherCase) {
   }
 }
 
-TEST_F(InputTest, FollowViewStartsAtPitchFortyFiveEveryTimeItIsTurnedOn) {
+TEST_F(InputTest, CommandKeysAndTheFollowViewsPitch) {
   Keys("c");
   EXPECT_FLOAT_EQ(gCamera.pitch, 45.0f);
   gCamera.pitch = 70.0f;  // dragged
   Keys("cc");
-  EXPECT_FLOAT_EQ(gCamera.pitch, 45.0f);
-}
-
-TEST_F(InputTest, CommandKeys) {
+  EXPECT_FLOAT_EQ(gCamera.pitch, 45.0f) << "every time the follow view is turned on";
   Keys("k");
   EXPECT_EQ(avatar->health, 0.0f);
   Keys("M");
@@ -150,7 +147,7 @@ TEST_F(InputTest, ReleasingALongLeftPressStopsTheAvatarOrActsOnTheObjectThere) {
   }
 }
 
-TEST_F(InputTest, RightDragOrbitsOneDegreePerPixel) {
+TEST_F(InputTest, RightDragOrbitsOneDegreePerPixelAndALeftPressSwingsTheFollowViewBack) {
   gCamera.yawOffset = 10.0f;
   gCamera.pitch = 50.0f;
   Press(100, 100, kRightButton);
@@ -162,9 +159,6 @@ TEST_F(InputTest, RightDragOrbitsOneDegreePerPixel) {
   Release(125, 95, kRightButton);
   EXPECT_EQ(window.motion, eMotionHandler::kNone);
   ExpectTarget(100.0f, 100.0f);  // orbiting never moves the avatar
-}
-
-TEST_F(InputTest, LeftPressSwingsTheFollowCameraBehindTheAvatar) {
   for (bool follow : {false, true}) {
     gCamera.iso_cam = follow;
     gCamera.yawOffset = 30.0f;
