@@ -16,42 +16,30 @@ cVector Dir(float x, float z) { return cVector(x, 0.0f, z, 0.0f); }
 
 using WorldMovementTest = cWorldTest;
 
+// The critter faces +z; the point is taken the short way round, and standing on it leaves
+// every number finite.
 TEST_F(WorldMovementTest, SteeringTurnsFivePercentAndScalesSpeedByTheAngle) {
   struct {
     const char* name;
-    cVector offset;      // from the critter (facing +z) to the point
-    float speedFactor;   // expected speed / speed argument
-    float fullTurn;      // expected desired_heading - heading before
+    cVector from, point;
+    float speedFactor, fullTurn;  // speed / speed argument; desired_heading - heading before
   } cases[] = {
-      {"ahead", Dir(0, 10), 1.0f, 0.0f},
-      {"straight behind", Dir(0, -10), 1.0f, kPi},
-      {"square to the right (+x)", Dir(10, 0), 0.0f, kPi / 2},
-      {"square to the left (-x)", Dir(-10, 0), 0.0f, -kPi / 2},
-      {"half right", Dir(10, 10), std::cos(kPi / 4), kPi / 4},
+      {"ahead", At(100, 100), At(100, 110), 1.0f, 0.0f},
+      {"straight behind", At(100, 100), At(100, 90), 1.0f, kPi},
+      {"square to the right (+x)", At(100, 100), At(110, 100), 0.0f, kPi / 2},
+      {"square to the left (-x)", At(100, 100), At(90, 100), 0.0f, -kPi / 2},
+      {"half right", At(100, 100), At(110, 110), std::cos(kPi / 4), kPi / 4},
+      {"6 ahead across the edge, not 506 behind", At(100, 510), At(100, 4), 1.0f, 0.0f},
+      {"on the point itself", At(100, 100), At(100, 100), 1.0f, 0.0f},
   };
   for (const auto& c : cases) {
-    cKeltoGameCritter* critter = AddCritter(At(100, 100));
-    SteerToward(critter, At(100, 100) + c.offset, 2.0f);
+    cKeltoGameCritter* critter = AddCritter(c.from);
+    SteerToward(critter, c.point, 2.0f);
     SCOPED_TRACE(c.name);
     EXPECT_NEAR(critter->speed, 2.0f * c.speedFactor, 1e-5);
     EXPECT_NEAR(critter->desired_heading, c.fullTurn, 1e-5);
     EXPECT_NEAR(critter->heading, 0.05f * c.fullTurn, 1e-6);
   }
-}
-
-TEST_F(WorldMovementTest, SteeringAcrossTheWorldEdgeTakesTheShortWay) {
-  cKeltoGameCritter* critter = AddCritter(At(100, 510));
-  SteerToward(critter, At(100, 4), 1.0f);
-  EXPECT_NEAR(critter->desired_heading, 0.0f, 1e-5) << "6 ahead across the edge, not 506 behind";
-}
-
-TEST_F(WorldMovementTest, SteeringAtThePointItselfKeepsNumbersFinite) {
-  cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  critter->heading = 0.3f;
-  SteerToward(critter, At(100, 100), 2.0f);
-  EXPECT_FLOAT_EQ(critter->heading, 0.3f);
-  EXPECT_FLOAT_EQ(critter->desired_heading, 0.3f);
-  EXPECT_TRUE(std::isfinite(critter->speed));
 }
 
 TEST_F(WorldMovementTest, StepsAreScaledOrRefusedByTheTerrain) {
@@ -85,48 +73,52 @@ TEST_F(WorldMovementTest, StepsAreScaledOrRefusedByTheTerrain) {
 }
 
 TEST_F(WorldMovementTest, StepsWrapRoundTheWorldEdges) {
-  cKeltoGameCritter* east = AddCritter(At(511.5f, 100));
-  east->heading = kPi / 2;
-  ASSERT_TRUE(east->Move(1.0f));
-  EXPECT_NEAR(east->position.x, 0.5f, 1e-4);
-  cKeltoGameCritter* south = AddCritter(At(100, 0.25f));
-  south->heading = kPi;
-  ASSERT_TRUE(south->Move(1.0f));
-  EXPECT_NEAR(south->position.z, 511.25f, 1e-4);
+  struct {
+    cVector from;
+    float heading;
+    cVector to;
+  } steps[] = {{At(511.5f, 100), kPi / 2, At(0.5f, 100)}, {At(100, 0.25f), kPi, At(100, 511.25f)}};
+  for (const auto& s : steps) {
+    cKeltoGameCritter* critter = AddCritter(s.from);
+    critter->heading = s.heading;
+    ASSERT_TRUE(critter->Move(1.0f));
+    EXPECT_NEAR((critter->position - s.to).Length(), 0.0f, 1e-4) << s.to.x << "," << s.to.z;
+  }
 }
 
-TEST_F(WorldMovementTest, TerrainScanPointsAwayFromWaterAndBlocksThatWayOnly) {
-  gTerrainClasses[14][12] = kTerrainWater;  // two cells toward +x of the critter's cell (12, 12)
-  cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  const cVector away = TerrainAvoidance(critter);
-  EXPECT_NEAR(away.x, -1.0f, 1e-6);
-  EXPECT_NEAR(away.z, 0.0f, 1e-6);
-  ASSERT_EQ(gBlockedDirections.count, 1);
-  EXPECT_TRUE(PathBlocked(Dir(1, 0)));
-  EXPECT_TRUE(PathBlocked(Dir(1, 1)));
-  EXPECT_FALSE(PathBlocked(Dir(0, 1)));
-  EXPECT_FALSE(PathBlocked(Dir(-1, 0)));
-  critter->swim = 1.0f;
-  TerrainAvoidance(critter);
-  EXPECT_FALSE(PathBlocked(Dir(1, 0))) << "a swimmer is not blocked by water";
-}
-
-TEST_F(WorldMovementTest, TerrainScanSkipsCornersAndReachesAcrossTheEdge) {
-  gTerrainClasses[2][2] = kTerrainSteep;   // a corner of the 5 x 5 square around (0, 0)
-  gTerrainClasses[62][0] = kTerrainSteep;  // two cells toward -x, across the edge
-  cKeltoGameCritter* critter = AddCritter(At(4, 4));
-  const cVector away = TerrainAvoidance(critter);
-  ASSERT_EQ(gBlockedDirections.count, 1);
-  EXPECT_NEAR(away.x, 1.0f, 1e-6);
-  EXPECT_TRUE(PathBlocked(Dir(-1, 0)));
-}
-
-TEST_F(WorldMovementTest, OpenGroundBlocksNoDirection) {
-  cKeltoGameCritter* critter = AddCritter(At(300, 300));
-  const cVector away = TerrainAvoidance(critter);
-  EXPECT_EQ(gBlockedDirections.count, 0);
-  EXPECT_EQ(away.Length(), 0.0f);
-  for (float angle = 0.0f; angle < 6.3f; angle += 0.5f) EXPECT_FALSE(PathBlocked(HeadingVector(angle)));
+// The critter's cell is (12, 12) at (100, 100) and (0, 0) at (4, 4). The scan skips the corners
+// of its 5 x 5 square and reaches across the world's edge.
+TEST_F(WorldMovementTest, TerrainScanPointsAwayFromBlockingCellsAndBlocksThatWayOnly) {
+  struct {
+    const char* name;
+    std::vector<std::pair<int, int>> cells;
+    int32_t terrainClass;
+    cVector at;
+    float swim, awayX;
+    int blockedCount;
+    std::vector<cVector> blocked, open;
+  } cases[] = {
+      {"water two cells toward +x", {{14, 12}}, kTerrainWater, At(100, 100), 0, -1, 1, {Dir(1, 0), Dir(1, 1)},
+       {Dir(0, 1), Dir(-1, 0)}},
+      {"a swimmer is not blocked by water", {{14, 12}}, kTerrainWater, At(100, 100), 1, 0, 0, {}, {Dir(1, 0)}},
+      {"a corner is skipped; two cells toward -x across the edge", {{2, 2}, {62, 0}}, kTerrainSteep, At(4, 4), 0, 1,
+       1, {Dir(-1, 0)}, {Dir(1, 0)}},
+      {"open ground", {}, kTerrainLand, At(300, 300), 0, 0, 0, {},
+       {Dir(1, 0), Dir(-1, 0), Dir(0, 1), Dir(0, -1), Dir(1, 1), Dir(-1, -1)}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FillTerrainWithLand();
+    for (auto [x, z] : c.cells) gTerrainClasses[x][z] = c.terrainClass;
+    cKeltoGameCritter* critter = AddCritter(c.at);
+    critter->swim = c.swim;
+    const cVector away = TerrainAvoidance(critter);
+    EXPECT_NEAR(away.x, c.awayX, 1e-6);
+    EXPECT_NEAR(away.z, 0.0f, 1e-6);
+    ASSERT_EQ(gBlockedDirections.count, c.blockedCount);
+    for (const cVector& v : c.blocked) EXPECT_TRUE(PathBlocked(v)) << v.x << "," << v.z;
+    for (const cVector& v : c.open) EXPECT_FALSE(PathBlocked(v)) << v.x << "," << v.z;
+  }
 }
 
 TEST_F(WorldMovementTest, NoticingTakesOnlyNearAwakeNewcomers) {
