@@ -61,21 +61,13 @@ TEST_F(ConfigTest, NoFileGivesEveryDefault) {
   EXPECT_TRUE(gConfigDiagnostics.empty());
 }
 
-TEST_F(ConfigTest, ClocksStartAtTheGameTimeOfReading) {
-  gDayClock.is_day = false;
-  gWorld->motive_clock_ms = 5;
-  Read("[game]\nday_length=120\nnight_length=45\n");
-  EXPECT_EQ(gDayClock.cycle_ms, 165000u);
-  EXPECT_EQ(gDayClock.cycle_start_ms, 700u);
-  EXPECT_TRUE(gDayClock.is_day);
-  EXPECT_EQ(gWorld->motive_clock_ms, 700u);
-}
-
 // Each value goes to the field the game keeps it in; the listing checks only what was read.
 TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
   gCamera.pitch = 12.0f;
   Read("[game]\niso_cam=0\n");
   EXPECT_EQ(gCamera.pitch, 12.0f) << "the top-down view leaves the pitch alone";
+  gDayClock.is_day = false;
+  gWorld->motive_clock_ms = 5;
   Read("[game]\nmin_camera_dist=-1\nmax_camera_dist=0x20\ndefault_camera_dist=40\n"
        "carcass_decay_time=4294968\niso_cam=2\ntree_cover_distance=7\nvictory_points=-2\n"
        "day_length=120\nnight_length=45\nmotive_cycle=250\nnesting_cycle=300\n[combat]\nturn_speed=1500\n"
@@ -90,6 +82,10 @@ TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
   EXPECT_EQ(gConfig.victory_points, -2);
   EXPECT_EQ(gDayClock.day_ms, 120000u);
   EXPECT_EQ(gDayClock.night_ms, 45000u);
+  EXPECT_EQ(gDayClock.cycle_ms, 165000u);
+  EXPECT_EQ(gDayClock.cycle_start_ms, 700u) << "the clocks start at the game time of reading";
+  EXPECT_TRUE(gDayClock.is_day);
+  EXPECT_EQ(gWorld->motive_clock_ms, 700u);
   EXPECT_EQ(gConfig.motive_cycle, 250);
   EXPECT_EQ(gConfig.nesting_cycle, 300);
   EXPECT_EQ(gConfig.turn_speed, 1500.0f) << "turn_speed lives in the combat section";
@@ -103,24 +99,17 @@ TEST_F(ConfigTest, SpeciesCountClampsKeepTheAvatarInsideTheTable) {
   const struct {
     const char* ini;
     int num_species, avatar_species;
-  } cases[] = {{"[species]\navatar_species=0\n", 1, 0},
-               {"[species]\nnum_species=3\navatar_species=9\n", 3, 2},
-               {"[species]\nnum_species=3\navatar_species=2\n", 3, 1},
-               {"[species]\nnum_species=0\n", 1, 0},
+  } cases[] = {{"[species]\navatar_species=0\n", 1, 0},    {"[species]\nnum_species=3\navatar_species=9\n", 3, 2},
+               {"[species]\nnum_species=0\n", 1, 0},          {"[species]\nnum_species=3\navatar_species=2\n", 3, 1},
                {"[species]\nnum_species=-4\navatar_species=-5\n", 1, 0},
                {"[species]\nnum_species=2\navatar_species=-2147483648\n", 2, 1}};
   for (const auto& c : cases) {
-    Read(c.ini);
+    Read(c.ini + std::string("[species0]\nattack=3\n[species1]\nattack=7\n"));
+    EXPECT_EQ(gSpeciesTable[0].attack, 7.0f) << "even without a count, species number 1 is read";
     EXPECT_EQ(gConfig.num_species, c.num_species) << c.ini;
     EXPECT_EQ(gConfig.avatar_species, c.avatar_species) << c.ini;
     EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(c.num_species)) << c.ini;
   }
-}
-
-TEST_F(ConfigTest, NoSpeciesCountStillReadsTheFirstSpeciesSection) {
-  Read("[species]\nnum_species=0\n[species0]\nattack=3\n[species1]\nattack=7\n");
-  ASSERT_EQ(gSpeciesTable.size(), 1u);
-  EXPECT_EQ(gSpeciesTable[0].attack, 7.0f);
 }
 
 TEST_F(ConfigTest, SpeciesSectionsFillTheTableInOrder) {

@@ -169,14 +169,6 @@ class EvolutionPointsTest : public ScriptHooksTest {
   cKeltoGameCritter* avatar_ = nullptr;
 };
 
-TEST_F(EvolutionPointsTest, BaseFrameHoldsOnlyTheStartUpAbilities) {
-  std::array<float, kScriptSlotCount> expected = {};
-  expected[kSlotAttack] = 60, expected[kSlotDefend] = 40, expected[kSlotStealth] = 1;
-  expected[kSlotWalkSpeed] = 1.25f, expected[kSlotRunSpeed] = 3, expected[kSlotSpecies] = 4;
-  expected[kSlotClimb] = 0.5f, expected[kSlotSwim] = 0.25f;
-  EXPECT_EQ(gEvolutionBaseFrame, expected);
-}
-
 TEST_F(EvolutionPointsTest, AdvancesBuildOnTheStartUpValues) {
   Compile(eGameScript::kEvolutionPoints,
           "walk_speed = walk_speed + speed_points run_speed = run_speed + species "
@@ -195,6 +187,11 @@ TEST_F(EvolutionPointsTest, AdvancesBuildOnTheStartUpValues) {
   EXPECT_EQ(avatar_->swim, 6.25f);
   EXPECT_EQ(avatar_->speed, 2.0f) << "speed is not written back";
   EXPECT_EQ(avatar_->hunger, 100.0f);
+  std::array<float, kScriptSlotCount> expected = {};
+  expected[kSlotAttack] = 60, expected[kSlotDefend] = 40, expected[kSlotStealth] = 1;
+  expected[kSlotWalkSpeed] = 1.25f, expected[kSlotRunSpeed] = 3, expected[kSlotSpecies] = 4;
+  expected[kSlotClimb] = 0.5f, expected[kSlotSwim] = 0.25f;
+  EXPECT_EQ(gEvolutionBaseFrame, expected) << "the base frame holds only the start-up abilities";
 }
 
 TEST_F(EvolutionPointsTest, StartUpWithNoFilesUsesEveryFallback) {
