@@ -166,6 +166,10 @@ class EvolutionPointsTest : public ScriptHooksTest {
     avatar_->run_speed = avatar_->climb = avatar_->swim = 999;
     avatar_->speed = 2;
   }
+  std::vector<float> Abilities() const {
+    return {avatar_->attack,    avatar_->defend, avatar_->stealth, avatar_->walk_speed,
+            avatar_->run_speed, avatar_->climb,  avatar_->swim};
+  }
   cKeltoGameCritter* avatar_ = nullptr;
 };
 
@@ -178,13 +182,7 @@ TEST_F(EvolutionPointsTest, AdvancesBuildOnTheStartUpValues) {
   const int counts[7] = {1, 2, 3, 4, 5, 6, 7};
   std::copy(counts, counts + 7, avatar_->advance_counts);
   RunEvolutionPointsScript();
-  EXPECT_EQ(avatar_->walk_speed, 2.25f);
-  EXPECT_EQ(avatar_->run_speed, 7.0f);
-  EXPECT_EQ(avatar_->attack, 80.0f);
-  EXPECT_EQ(avatar_->defend, 43.0f);
-  EXPECT_EQ(avatar_->stealth, 0.0f);
-  EXPECT_EQ(avatar_->climb, 5.5f);
-  EXPECT_EQ(avatar_->swim, 6.25f);
+  EXPECT_EQ(Abilities(), (std::vector<float>{80, 43, 0, 2.25f, 7, 5.5f, 6.25f}));
   EXPECT_EQ(avatar_->speed, 2.0f) << "speed is not written back";
   EXPECT_EQ(avatar_->hunger, 100.0f);
   std::array<float, kScriptSlotCount> expected = {};
@@ -224,9 +222,7 @@ TEST_F(EvolutionPointsTest, StartUpWithNoFilesUsesEveryFallback) {
   RunSpeciesEvolveScript(species);
   EXPECT_EQ(species.attack, 12.0f);
   RunEvolutionPointsScript();
-  EXPECT_EQ((std::vector<float>{avatar_->attack, avatar_->defend, avatar_->stealth, avatar_->walk_speed,
-                                avatar_->run_speed, avatar_->climb, avatar_->swim}),
-            (std::vector<float>{60, 40, 1, 1.25f, 3, 0.5f, 0.25f}));
+  EXPECT_EQ(Abilities(), (std::vector<float>{60, 40, 1, 1.25f, 3, 0.5f, 0.25f}));
 }
 
 TEST_F(ScriptHooksTest, StartUpCompilesFilesFromTheCurrentDirectory) {
