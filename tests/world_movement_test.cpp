@@ -147,14 +147,11 @@ TEST_F(WorldMovementTest, NoticingTakesOnlyNearAwakeNewcomers) {
 
 TEST_F(WorldMovementTest, PruningDropsTheNestedTheFarAndTheSleeping) {
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  cKeltoGameCritter* nested = AddCritter(At(101, 100));
-  cKeltoGameCritter* wandered = AddCritter(At(101, 100));
-  cKeltoGameCritter* asleep = AddCritter(At(101, 100));
-  cKeltoGameCritter* stays = AddCritter(At(101, 100));
-  critter->neighbours = {nested, wandered, asleep, stays};
-  nested->in_nest = true;
-  wandered->SetPosition(At(140, 100));
-  asleep->state = kStateSleeping;
+  for (int i = 0; i < 4; ++i) critter->neighbours.push_back(AddCritter(At(101, 100)));
+  cKeltoGameCritter* stays = critter->neighbours[3];
+  critter->neighbours[0]->in_nest = true;
+  critter->neighbours[1]->SetPosition(At(140, 100));
+  critter->neighbours[2]->state = kStateSleeping;
   critter->PruneNeighbours();
   ASSERT_EQ(critter->neighbours.size(), 1u);
   EXPECT_EQ(critter->neighbours[0], stays);

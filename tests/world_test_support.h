@@ -2,7 +2,9 @@
 // piece of state the world tick reads is reset, so tests never depend on each other's order.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <tuple>
 
 #include "app/camera.h"
 #include "app/config.h"
@@ -103,21 +105,18 @@ inline cKeltoGameCritter* AddAvatar(const cVector& position, float walk = 1.0f, 
   return avatar;
 }
 
-inline void FillCells(int fromX, int fromZ, int toX, int toZ, int32_t terrainClass) {
-  for (int x = fromX; x <= toX; ++x) {
-    for (int z = fromZ; z <= toZ; ++z) gTerrainClasses[x][z] = terrainClass;
-  }
-}
-
 // A seeded world with the variety the tick has to cope with: lakes and steep ridges, a grazing
 // species, an aggressive hunter, a nocturnal climbing swimmer, 500 plants on land, `critters`
 // critters on cells they may stand on, and the avatar on its nest.
 inline void BuildSampleWorld(uint32_t seed, int critters) {
   ResetSimulation(seed);
-  FillCells(10, 10, 17, 21, kTerrainWater);
-  FillCells(40, 0, 44, 63, kTerrainWater);  // a river across the whole world, edge to edge
-  FillCells(25, 30, 33, 34, kTerrainSteep);
-  FillCells(0, 50, 5, 58, kTerrainSteep);
+  // Lakes and ridges, among them a river across the whole world, edge to edge.
+  for (auto [fromX, fromZ, toX, toZ, terrainClass] : {std::tuple{10, 10, 17, 21, kTerrainWater},
+                                                     {40, 0, 44, 63, kTerrainWater},
+                                                     {25, 30, 33, 34, kTerrainSteep},
+                                                     {0, 50, 5, 58, kTerrainSteep}}) {
+    for (int x = fromX; x <= toX; ++x) std::fill(gTerrainClasses[x] + fromZ, gTerrainClasses[x] + toZ + 1, terrainClass);
+  }
   AddSpecies(1.0f, 3.0f);
   AddSpecies(1.5f, 4.0f, true);
   cSpeciesRecord& swimmer = AddSpecies(0.8f, 2.5f, false, true);
