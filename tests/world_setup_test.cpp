@@ -89,6 +89,11 @@ std::vector<std::vector<cVector>> HomeSitesOfSeed(uint32_t seed, int species) {
   return sites;
 }
 
+std::vector<float> Traits(const cKeltoGameCritter& c) {
+  return {c.attack, c.defend, c.walk_speed, c.run_speed, c.climb, c.swim, float(c.nocturnal), float(c.attack_avatar),
+          c.neighbor_distance, c.perception[0], c.perception[1], c.perception[2]};
+}
+
 TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
   Build(kThreeSpecies);
   const cKeltoGameWorld& world = *gWorld;
@@ -104,22 +109,38 @@ TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
 
   const auto sites = HomeSitesOfSeed(kSeed, 3);
   std::set<int> speciesSeen;
-  for (const cKeltoGameCritter* critter : world.critters) {
-    ASSERT_TRUE(critter->species >= 0 && critter->species < 3) << critter->species;
-    speciesSeen.insert(critter->species);
-    EXPECT_TRUE(OnLand(critter));
-    EXPECT_TRUE(NearSomeSite(critter->position, sites[critter->species]))
-        << "critter at " << critter->position.x << "," << critter->position.z;
+  for (const cKeltoGameCritter* c : world.critters) {
+    ASSERT_TRUE(c->species >= 0 && c->species < 3) << c->species;
+    speciesSeen.insert(c->species);
+    EXPECT_TRUE(OnLand(c));
+    EXPECT_TRUE(NearSomeSite(c->position, sites[c->species])) << "critter at " << c->position.x << "," << c->position.z;
+    const cSpeciesRecord& kind = gSpeciesTable[c->species];
+    EXPECT_EQ(Traits(*c), (std::vector<float>{kind.attack, kind.defend, kind.walk_speed, kind.run_speed, kind.climb,
+                                              kind.swim, float(kind.nocturnal), float(kind.attack_avatar),
+                                              kind.neighbor_distance, kind.perception.x, kind.perception.y,
+                                              kind.perception.z}));
+    EXPECT_EQ(c->state, kStateFlocking);
+    EXPECT_EQ(c->health, 100.0f);
+    EXPECT_EQ(c->stealth, 1.0f);
+    EXPECT_FALSE(c->is_avatar || c->aware);
   }
   EXPECT_EQ(speciesSeen.size(), 3u);
 
-  const cKeltoGameCritter* avatar = world.avatar;
-  ASSERT_NE(avatar, nullptr);
-  EXPECT_TRUE(OnLand(avatar));
-  EXPECT_TRUE(NearSomeSite(avatar->position, sites[2]));
-  const cVector nest = world.nests.front()->position;
-  EXPECT_EQ(nest.x, avatar->position.x);
-  EXPECT_EQ(nest.z, avatar->position.z);
+  const cKeltoGameCritter& avatar = *world.avatar;
+  EXPECT_TRUE(OnLand(&avatar));
+  EXPECT_TRUE(NearSomeSite(avatar.position, sites[2]));
+  EXPECT_EQ(world.nests.front()->position.x, avatar.position.x) << "the nest is at the avatar's start";
+  EXPECT_EQ(world.nests.front()->position.z, avatar.position.z);
+  const cSpeciesRecord& kind = gSpeciesTable[2];
+  EXPECT_TRUE(avatar.is_avatar);
+  EXPECT_EQ(avatar.species, 2);
+  EXPECT_EQ(Traits(avatar), (std::vector<float>{60, 40, kind.walk_speed, kind.run_speed, kind.climb, kind.swim, 0, 0,
+                                                20, 0, 0, 0}))
+      << "the avatar's own attack, defend and neighbour distance; no perception, nocturnal or aggressive traits";
+  EXPECT_EQ(avatar.heading, 0.0f);
+  EXPECT_EQ(avatar.speed, 0.0f);
+  EXPECT_EQ(avatar.target.x, avatar.position.x) << "the avatar starts standing still";
+  EXPECT_EQ(avatar.target.z, avatar.position.z);
 }
 
 // On an all-land grid every land test passes at the first draw, so the whole sequence of
@@ -162,61 +183,34 @@ TEST_F(WorldSetupTest, OnAllLandEveryDrawFollowsTheRecipe) {
   EXPECT_EQ(NextRandom(), drawAfterSetup) << "setup made no draw beyond the recipe";
 }
 
-std::vector<float> Traits(const cKeltoGameCritter& c) {
-  return {c.attack, c.defend, c.walk_speed, c.run_speed, c.climb, c.swim, float(c.nocturnal), float(c.attack_avatar),
-          c.neighbor_distance, c.perception[0], c.perception[1], c.perception[2]};
-}
-
-TEST_F(WorldSetupTest, CrittersTakeTheirSpeciesTraitsAndTheAvatarItsOwn) {
-  Build(kThreeSpecies);
-  for (const cKeltoGameCritter* c : gWorld->critters) {
-    const cSpeciesRecord& kind = gSpeciesTable[c->species];
-    EXPECT_EQ(Traits(*c), (std::vector<float>{kind.attack, kind.defend, kind.walk_speed, kind.run_speed, kind.climb,
-                                              kind.swim, float(kind.nocturnal), float(kind.attack_avatar),
-                                              kind.neighbor_distance, kind.perception.x, kind.perception.y,
-                                              kind.perception.z}));
-    EXPECT_EQ(c->state, kStateFlocking);
-    EXPECT_EQ(c->health, 100.0f);
-    EXPECT_EQ(c->stealth, 1.0f);
-    EXPECT_FALSE(c->is_avatar || c->aware);
-  }
-  const cKeltoGameCritter& avatar = *gWorld->avatar;
-  const cSpeciesRecord& kind = gSpeciesTable[2];
-  EXPECT_TRUE(avatar.is_avatar);
-  EXPECT_EQ(avatar.species, 2);
-  EXPECT_EQ(Traits(avatar), (std::vector<float>{60, 40, kind.walk_speed, kind.run_speed, kind.climb, kind.swim, 0, 0,
-                                                20, 0, 0, 0}))
-      << "the avatar's own attack, defend and neighbour distance; no perception, nocturnal or aggressive traits";
-  EXPECT_EQ(avatar.heading, 0.0f);
-  EXPECT_EQ(avatar.speed, 0.0f);
-  EXPECT_EQ(avatar.target.x, avatar.position.x) << "the avatar starts standing still";
-  EXPECT_EQ(avatar.target.z, avatar.position.z);
-}
-
-TEST_F(WorldSetupTest, OneSpeciesWithoutCrittersHoldsPlantsAndTheNest) {
-  for (const char* ini : {"[species]\nnum_critters=0\n", "[species]\nnum_critters=-5\n"}) {
+// No critters for a count of 0 or less, none of a species without proportion, and proportions
+// that total 0 shared out.
+TEST_F(WorldSetupTest, CritterCountsAndProportionsAtTheirEdges) {
+  const struct {
+    const char* ini;
+    std::set<int> species;
+    size_t critters;
+  } cases[] = {
+      {"[species]\nnum_critters=0\n", {}, 0},
+      {"[species]\nnum_critters=-5\n", {}, 0},
+      {"[species]\nnum_species=2\nnum_critters=50\n[species1]\nproportion=10\n[species2]\nproportion=0\n", {0}, 50},
+      {"[species]\nnum_species=3\nnum_critters=60\n[species1]\nproportion=0\n[species2]\nproportion=0\n"
+       "[species3]\nproportion=0\n",
+       {0, 1, 2}, 60},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
     ResetWorld();
-    Build(ini);
-    EXPECT_TRUE(gWorld->critters.empty()) << ini;
-    EXPECT_EQ(gWorld->objects.size(), 501u);
+    ::testing::internal::CaptureStdout();
+    Build(c.ini);
+    ::testing::internal::GetCapturedStdout();
+    ASSERT_EQ(gWorld->critters.size(), c.critters);
+    std::set<int> seen;
+    for (const cKeltoGameCritter* critter : gWorld->critters) seen.insert(critter->species);
+    EXPECT_EQ(seen, c.species);
+    EXPECT_EQ(gWorld->objects.size(), 501u + c.critters) << "plants, critters and the nest";
     EXPECT_EQ(gWorld->objects.back(), gWorld->nests.front());
-    EXPECT_NE(gWorld->avatar, nullptr);
   }
-}
-
-// A species without proportion gets no critters; proportions that total 0 are shared out.
-TEST_F(WorldSetupTest, CrittersTakeSpeciesByProportion) {
-  Build("[species]\nnum_species=2\nnum_critters=50\n[species1]\nproportion=10\n[species2]\nproportion=0\n");
-  ASSERT_EQ(gWorld->critters.size(), 50u);
-  for (const cKeltoGameCritter* c : gWorld->critters) EXPECT_EQ(c->species, 0);
-  ResetWorld();
-  ::testing::internal::CaptureStdout();
-  Build("[species]\nnum_species=3\nnum_critters=60\n[species1]\nproportion=0\n[species2]\nproportion=0\n"
-        "[species3]\nproportion=0\n");
-  ::testing::internal::GetCapturedStdout();
-  std::set<int> seen;
-  for (const cKeltoGameCritter* c : gWorld->critters) seen.insert(c->species);
-  EXPECT_EQ(seen, (std::set<int>{0, 1, 2}));
 }
 
 // Setup never gives up on a land point: on a terrain of one land cell, or of none at all (one
