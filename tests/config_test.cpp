@@ -123,16 +123,11 @@ TEST_F(ConfigTest, SpeciesSectionsFillTheTableInOrder) {
   EXPECT_EQ(first.color.x, 1.0f);
   EXPECT_FLOAT_EQ(first.color.y, 128.0f / 255.0f) << "a missing third number repeats the second";
   EXPECT_FLOAT_EQ(first.color.z, 128.0f / 255.0f);
-  EXPECT_EQ(first.attack, 4294967296.0f);
-  EXPECT_EQ(first.walk_speed, 1.5f) << "the longest valid number prefix";
-  EXPECT_EQ(first.run_speed, 0.0f) << "no number at all";
-  EXPECT_EQ(first.climb, 0.25f);
-  EXPECT_EQ(first.swim, -1.0f);
-  EXPECT_FALSE(first.nocturnal);
-  EXPECT_FALSE(first.attack_avatar);
-  EXPECT_EQ(first.perception.x, 7.0f);
-  EXPECT_EQ(first.perception.z, 7.0f);
-  EXPECT_EQ(first.neighbor_distance, 30.0f);
+  // attack=-1 is taken as unsigned; the speeds read the longest valid number prefix, or 0.
+  EXPECT_EQ((std::vector<float>{first.attack, first.walk_speed, first.run_speed, first.climb, first.swim,
+                                float(first.nocturnal), float(first.attack_avatar), first.perception.x,
+                                first.perception.z, first.neighbor_distance}),
+            (std::vector<float>{4294967296.0f, 1.5f, 0, 0.25f, -1, 0, 0, 7, 7, 30}));
   EXPECT_EQ(gSpeciesTable[1].perception.z, 20.0f);
 
   const int sums[] = {10, 40, 100};
