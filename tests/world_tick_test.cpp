@@ -2,6 +2,7 @@
 // motives, nest safety and visits, and the avatar's meetings.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "tests/world_test_support.h"
@@ -101,15 +102,29 @@ TEST_F(WorldTickTest, NewDaysCountAndGrantEvolutionsEveryInterval) {
 }
 
 TEST_F(WorldTickTest, ACritterStandingWhereItCannotBeIsRespawnedBeforeItActs) {
-  gTerrainClasses[12][12] = kTerrainWater;
+  FillTerrainWithLand();
+  for (auto& row : gTerrainClasses) std::fill(row, row + 32, int32_t{kTerrainWater});  // z below 256
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
   critter->state = kStateFighting;
   critter->health = 3.0f;
+  SeedRandom(5);
   WorldTick();
   EXPECT_EQ(critter->state, kStateFlocking);
   EXPECT_EQ(critter->health, 100.0f);
-  EXPECT_EQ(TerrainClassAt(critter->position.x, 0, critter->position.z), kTerrainLand);
   EXPECT_EQ(gWorld->counters.critter_deaths, 1);
+  // The respawn is the tick's first draw: points until one is land, then target, then heading.
+  SeedRandom(5);
+  float x, z;
+  do {
+    x = NextRandom() / 32767.0f * 512.0f;
+    z = NextRandom() / 32767.0f * 512.0f;
+  } while (z < 256.0f);
+  EXPECT_NEAR(critter->position.x, x, 1e-3);
+  EXPECT_NEAR(critter->position.z, z, 1e-3);
+  const cVector target = RandomWorldPosition();
+  EXPECT_EQ(critter->target.x, target.x);
+  EXPECT_EQ(critter->target.z, target.z);
+  EXPECT_EQ(critter->heading, RandomScaled(6.28318f)) << "and it does not act in that tick";
 }
 
 TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHandsAndStopsAtItsTarget) {
