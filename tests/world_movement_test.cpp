@@ -160,6 +160,15 @@ TEST_F(WorldMovementTest, PruningDropsTheNestedTheFarAndTheSleeping) {
 TEST_F(WorldMovementTest, PruningSortsTheNearestIntoTheFlockMatePlaces) {
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
   for (int i = 8; i >= 1; --i) critter->neighbours.push_back(AddCritter(At(100.0f + 2.0f * i, 100)));
+  // Farthest first, so the first call swaps: a flock-mate place, then one of the five others.
+  const std::vector<cKeltoGameCritter*> before = critter->neighbours;
+  SeedRandom(9);
+  const int mate = NextRandom() % 3;
+  const int other = 3 + NextRandom() % 5;
+  SeedRandom(9);
+  critter->PruneNeighbours();
+  EXPECT_EQ(critter->neighbours[mate], before[other]);
+  EXPECT_EQ(critter->neighbours[other], before[mate]);
   for (int i = 0; i < 500; ++i) critter->PruneNeighbours();
   for (size_t i = 0; i < 3; ++i) {
     EXPECT_LE(critter->neighbours[i]->position.x, 106.0f) << "place " << i << " holds a far critter";
