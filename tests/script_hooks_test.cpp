@@ -113,13 +113,10 @@ TEST_F(ScriptHooksTest, AvatarMotivesSeeTheCycleInSecondsAndRestWhileFighting) {
 }
 
 TEST_F(ScriptHooksTest, CombatSwapsInAttackerAndDefender) {
-  Compile(eGameScript::kCombat,
-          "t = hunger hunger = other_hunger other_hunger = t "
-          "t = health health = other_health other_health = t "
-          "t = energy energy = other_energy other_energy = t "
-          "t = attack attack = other_attack other_attack = t "
-          "t = defend defend = other_defend other_defend = t "
-          "t = speed speed = other_speed other_speed = t");
+  std::string swap;
+  for (const std::string v : {"hunger", "health", "energy", "attack", "defend", "speed"})
+    swap += "t = " + v + " " + v + " = other_" + v + " other_" + v + " = t ";
+  Compile(eGameScript::kCombat, swap);
   cKeltoGameCritter attacker = MakeCritter(10), defender = MakeCritter(20);
   RunCombatScript(&attacker, &defender);
   EXPECT_EQ(SixValues(attacker), SixValues(MakeCritter(20)));

@@ -108,24 +108,19 @@ TEST_F(ScriptParserTest, NestingGrowsTheStackUpToItsLimit) {
   }
 }
 
+// Parses append to the program, an earlier syntax error not disturbing the next; numbers
+// become single-precision constants.
 TEST_F(ScriptParserTest, ParsesAppendToTheProgram) {
   cScriptProgram program;
   std::string printed;
-  ParseCapturing("a = 1", program, &printed);
-  ParseCapturing("a = 1;", program, &printed);
-  ParseCapturing("b = 2", program, &printed);
-  EXPECT_EQ(Listing(program), (Lines{"pushc 1", "assign a", "pushc 1", "assign a", "pushc 2", "assign b"}))
-      << "an earlier syntax error does not disturb the next parse";
-}
-
-TEST_F(ScriptParserTest, NumbersBecomeSinglePrecisionConstants) {
-  cScriptProgram program;
-  std::string printed;
-  ParseCapturing("x = 0.1 y = 16777217 z = 3.250", program, &printed);
+  for (const char* text : {"a = 1", "a = 1;", "x = 0.1 y = 16777217 z = 3.250"})
+    ParseCapturing(text, program, &printed);
+  EXPECT_EQ(Listing(program), (Lines{"pushc 1", "assign a", "pushc 1", "assign a", "pushc 0.1", "assign x",
+                                     "pushc 1.67772e+07", "assign y", "pushc 3.25", "assign z"}));
   const auto& code = program.Instructions();
-  EXPECT_EQ(code[0].constant, 0.1f);
-  EXPECT_EQ(code[2].constant, 16777216.0f);
-  EXPECT_EQ(code[4].constant, 3.25f);
+  EXPECT_EQ(code[4].constant, 0.1f);
+  EXPECT_EQ(code[6].constant, 16777216.0f);
+  EXPECT_EQ(code[8].constant, 3.25f);
   for (const cScriptInstruction& instruction : code) {
     const bool hasSlot = instruction.op == ScriptOp::kOpAssign || instruction.op == ScriptOp::kOpPushVar;
     EXPECT_EQ(instruction.slot >= 0, hasSlot);
