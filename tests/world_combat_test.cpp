@@ -1,6 +1,8 @@
 // Fights, deaths, carcasses, meals and carrying, including the lifetime of a removed carcass.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "tests/world_test_support.h"
 #include "world/world_tick.h"
 
@@ -21,48 +23,39 @@ class WorldCombatTest : public cWorldTest {
 };
 }  // namespace
 
+// a stands at (ax, 100), b at (ax + dx, 100 + dz). Each fighter's spot is 2 from the centre on
+// its own side.
 TEST_F(WorldCombatTest, AFightStartsOnlyWithinEightAndBetweenWakingCritters) {
   struct {
     const char* name;
-    float distance;
-    bool avatarIsA, bAsleep;
-    bool starts, bAware;
+    float ax, dx, dz;
+    bool avatarIsA, bAsleep, starts, bAware;
   } cases[] = {
-      {"8.0 apart", 8.0f, false, false, true, false},
-      {"8.01 apart", 8.01f, false, false, false, false},
-      {"the avatar 8.01 from its opponent alarms it anyway", 8.01f, true, false, false, true},
-      {"a sleeping opponent cannot fight but wakes alarmed", 2.0f, true, true, false, true},
+      {"8.0 apart", 100, 8.0f, 0, false, false, true, false},
+      {"8.01 apart", 100, 8.01f, 0, false, false, false, false},
+      {"3, 4 apart", 100, 3, 4, false, false, true, false},
+      {"the avatar 8.01 from its opponent alarms it anyway", 100, 8.01f, 0, true, false, false, true},
+      {"a sleeping opponent cannot fight but wakes alarmed", 100, 2, 0, true, true, false, true},
+      {"2 apart across the edge, but measured plainly", 511, -510, 0, false, false, false, false},
   };
   for (const auto& c : cases) {
     ResetWorld();
-    avatar = AddAvatar(At(100, 100));
-    cKeltoGameCritter* a = c.avatarIsA ? avatar : AddCritter(At(100, 100));
-    cKeltoGameCritter* b = AddCritter(At(100 + c.distance, 100), 1);
+    avatar = AddAvatar(At(c.ax, 100));
+    cKeltoGameCritter* a = c.avatarIsA ? avatar : AddCritter(At(c.ax, 100));
+    cKeltoGameCritter* b = AddCritter(At(c.ax + c.dx, 100 + c.dz), 1);
     if (c.bAsleep) b->state = kStateSleeping;
     gWorld->StartFight(a, b);
     SCOPED_TRACE(c.name);
     EXPECT_EQ(gWorld->fights.size(), c.starts ? 1u : 0u);
     EXPECT_EQ(a->state == kStateFighting, c.starts);
     EXPECT_EQ(b->aware, c.bAware);
+    if (!c.starts) continue;
+    const cVector centre = At(c.ax + c.dx / 2, 100 + c.dz / 2);
+    const cVector e = cVector(c.dx, 0, c.dz, 0) * (2.0f / std::hypot(c.dx, c.dz));
+    EXPECT_NEAR((gWorld->fights.front().centre - centre).Length(), 0.0f, 1e-5);
+    EXPECT_NEAR((a->target - (centre - e)).Length(), 0.0f, 1e-5);
+    EXPECT_NEAR((b->target - (centre + e)).Length(), 0.0f, 1e-5);
   }
-}
-
-TEST_F(WorldCombatTest, FightersTakeSpotsTwoFromTheCentre) {
-  cKeltoGameCritter* a = AddCritter(At(100, 100));
-  cKeltoGameCritter* b = AddCritter(At(103, 104), 1);
-  gWorld->StartFight(a, b);
-  ASSERT_EQ(gWorld->fights.size(), 1u);
-  EXPECT_FLOAT_EQ(gWorld->fights.front().centre.x, 101.5f);
-  EXPECT_FLOAT_EQ(gWorld->fights.front().centre.z, 102.0f);
-  EXPECT_FLOAT_EQ(a->target.x, 100.3f);
-  EXPECT_FLOAT_EQ(a->target.z, 100.4f);
-  EXPECT_FLOAT_EQ(b->target.x, 102.7f);
-  EXPECT_FLOAT_EQ(b->target.z, 103.6f);
-  // Two apart across the world's edge, but the start test measures plainly: 510 apart.
-  cKeltoGameCritter* c = AddCritter(At(511, 200));
-  gWorld->StartFight(c, AddCritter(At(1, 200), 1));
-  EXPECT_EQ(gWorld->fights.size(), 1u);
-  EXPECT_EQ(c->state, kStateFlocking);
 }
 
 TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
