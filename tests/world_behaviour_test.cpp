@@ -154,15 +154,6 @@ TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
   }
 }
 
-TEST_F(WorldBehaviourTest, AHunterAttacksPreyWithinTen) {
-  cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
-  hunter->prey = AddCritter(At(100, 107), 0);
-  FlockingHandler(hunter, true);
-  EXPECT_EQ(hunter->state, kStateFighting);
-  ASSERT_EQ(gWorld->fights.size(), 1u);
-  EXPECT_EQ(gWorld->fights.front().b, hunter->prey);
-}
-
 TEST_F(WorldBehaviourTest, ALoneCritterFlocksWithoutSearchingForOthersForever) {
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
   critter->target = At(150, 100);
@@ -226,14 +217,18 @@ TEST_F(WorldBehaviourTest, FlockMatesShareACalmCrittersDestination) {
   EXPECT_FLOAT_EQ(fourth->target.x, 100.0f) << "only the first three are flock mates";
 }
 
-TEST_F(WorldBehaviourTest, AChaseFollowsThePreyUntilItReachesTheNest) {
+TEST_F(WorldBehaviourTest, AHunterChasesItsPreyAttacksWithinTenAndGivesUpAtTheNest) {
   cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
   cKeltoGameCritter* prey = AddCritter(At(130, 100), 0);
   hunter->prey = prey;
   FlockStep(hunter, avatar);
   EXPECT_FLOAT_EQ(hunter->target.x, 130.0f);
+  prey->SetPosition(At(100, 107));
+  FlockingHandler(hunter, true);
+  EXPECT_EQ(hunter->state, kStateFighting);
+  ASSERT_EQ(gWorld->fights.size(), 1u);
+  EXPECT_EQ(gWorld->fights.front().b, prey);
   prey->in_nest = true;
   FlockStep(hunter, avatar);
   EXPECT_EQ(hunter->prey, nullptr);
 }
-
