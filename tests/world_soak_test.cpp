@@ -85,53 +85,43 @@ bool Contains(const std::vector<T*>& list, const void* item) {
 
 using cLive = std::unordered_set<const cKeltoGameCritter*>;
 
-std::string CritterViolation(const cKeltoGameCritter* c, const cLive& live) {
-  if (!Finite(c->position) || !std::isfinite(c->heading) || !std::isfinite(c->speed) || !Finite(c->target)) {
-    return "a number went non-finite";
+// The first broken invariant of the world, or "".
+std::string FirstViolation(const cLive& live) {
+  std::string found;
+  auto check = [&found](bool holds, const char* what, const char* who = "") {
+    if (!holds && found.empty()) found = std::string(who) + what;
+  };
+  const cKeltoGameWorld& world = *gWorld;
+  for (const cKeltoGameCritter* c : live) {
+    const char* who = c->is_avatar ? "avatar: " : "critter: ";
+    const cVector& p = c->position;
+    check(Finite(p) && std::isfinite(c->heading) && std::isfinite(c->speed) && Finite(c->target),
+          "a number went non-finite", who);
+    check(p.x >= 0.0f && p.x <= 512.0f && p.z >= 0.0f && p.z <= 512.0f, "position outside the world", who);
+    check(!CannotEnter(*c, TerrainClassAt(p.x, 0.0f, p.z)), "standing where it cannot", who);
+    for (const cKeltoGameCritter* n : c->neighbours) check(live.count(n), "neighbour is not a live critter", who);
+    check(!c->prey || live.count(c->prey), "prey is not a live critter", who);
+    check(c->known_plants.size() <= 3, "remembers more than three plants", who);
   }
-  const cVector& p = c->position;
-  if (p.x < 0.0f || p.x > 512.0f || p.z < 0.0f || p.z > 512.0f) return "position outside the world";
-  if (CannotEnter(*c, TerrainClassAt(p.x, 0.0f, p.z))) return "standing where it cannot";
-  for (const cKeltoGameCritter* n : c->neighbours) {
-    if (!live.count(n)) return "neighbour is not a live critter";
-  }
-  if (c->prey && !live.count(c->prey)) return "prey is not a live critter";
-  return c->known_plants.size() > 3 ? "remembers more than three plants" : "";
-}
-
-std::string RecordViolation(const cKeltoGameWorld& world, const cLive& live) {
-  for (const cFight& f : world.fights) {
-    if (!live.count(f.a) || !live.count(f.b)) return "fight names a dead object";
-  }
+  for (const cFight& f : world.fights) check(live.count(f.a) && live.count(f.b), "fight names a dead object");
   for (const cMeal& m : world.meals) {
-    if (!live.count(m.eater)) return "meal names a dead eater";
-    if (m.food ? !Contains(world.carcasses, m.food) : !m.done) return "meal names a removed carcass";
+    check(live.count(m.eater), "meal names a dead eater");
+    check(m.food ? Contains(world.carcasses, m.food) : m.done, "meal names a removed carcass");
   }
   for (const cNestVisit& v : world.nest_visits) {
-    if (!Contains(world.nests, v.nest) || !live.count(v.visitor)) return "nest visit names a dead object";
+    check(Contains(world.nests, v.nest) && live.count(v.visitor), "nest visit names a dead object");
   }
   const cKeltoGameCarcass* carried = world.GetAvatar()->carried;
-  if (carried && (!Contains(world.carcasses, carried) || carried->carrier != world.GetAvatar())) {
-    return "the avatar carries something not in the world";
-  }
+  check(!carried || (Contains(world.carcasses, carried) && carried->carrier == world.GetAvatar()),
+        "the avatar carries something not in the world");
   for (const cKeltoGameCarcass* carcass : world.carcasses) {
-    if (!Contains(world.objects, carcass)) return "carcass missing from the object list";
+    check(Contains(world.objects, carcass), "carcass missing from the object list");
   }
-  if (world.objects.size() != world.plants.size() + world.critters.size() + world.carcasses.size() + world.nests.size()) {
-    return "object list out of step with the typed lists";
-  }
-  if (gGameState.hoveredObject && !Contains(world.objects, gGameState.hoveredObject)) {
-    return "hovered object is not in the world";
-  }
-  return "";
-}
-
-std::string FirstViolation(const cLive& live) {
-  for (const cKeltoGameCritter* critter : live) {
-    const std::string violation = CritterViolation(critter, live);
-    if (!violation.empty()) return (critter->is_avatar ? "avatar: " : "critter: ") + violation;
-  }
-  return RecordViolation(*gWorld, live);
+  check(world.objects.size() == world.plants.size() + world.critters.size() + world.carcasses.size() + world.nests.size(),
+        "object list out of step with the typed lists");
+  check(!gGameState.hoveredObject || Contains(world.objects, gGameState.hoveredObject),
+        "hovered object is not in the world");
+  return found;
 }
 
 // FNV-1a over everything that moves or changes, and the next random draw.
