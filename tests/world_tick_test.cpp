@@ -172,42 +172,33 @@ TEST_F(WorldTickTest, MotiveStepsCatchUpOnePerTick) {
   }
 }
 
-// Safety is decided at the end of a tick and heeded by the next: no noticing either way.
-TEST_F(WorldTickTest, TheNestKeepsTheAvatarSafeAndUnnoticedWithinEight) {
-  struct {
-    float distance;
-    bool inNest;
-  } cases[] = {{7.9f, true}, {8.0f, false}};
-  cKeltoGameCritter* critter = AddCritter(At(400, 410));
-  critter->state = kStateFighting;  // holds it in place
-  for (const auto& c : cases) {
-    avatar->SetPosition(At(400 + c.distance, 400));
-    avatar->target = avatar->position;
-    WorldTick();
-    EXPECT_EQ(avatar->in_nest, c.inNest) << c.distance;
-    critter->neighbours.clear();
-    avatar->neighbours.clear();
-    WorldTick();
-    EXPECT_EQ(critter->IsNeighbour(avatar), !c.inNest) << c.distance;
-    EXPECT_EQ(avatar->IsNeighbour(critter), !c.inNest) << c.distance;
-  }
-}
-
-TEST_F(WorldTickTest, NestVisitsRunAtTheNestingRateWithinFour) {
+// Within 8 of its nest the avatar is safe, decided at the end of a tick and heeded by the
+// next: no noticing either way. Within 4, a visit runs the nesting script every cycle.
+TEST_F(WorldTickTest, NearItsNestTheAvatarIsSafeUnnoticedAndVisiting) {
   gConfig.nesting_cycle = 500;
   struct {
     float distance;
-    uint32_t lastRunAfter;
-  } cases[] = {{3.9f, 500}, {4.0f, 0}};
+    bool inNest, visitRuns;
+  } cases[] = {{3.9f, true, true}, {4.0f, true, false}, {7.9f, true, false}, {8.0f, false, false}};
+  cKeltoGameCritter* critter = AddCritter(At(400, 410));
+  critter->state = kStateFighting;  // holds it in place
+  uint32_t clock = 0;
   for (const auto& c : cases) {
-    gWorld->nest_visits.clear();
-    SetGameTime(0);
+    SCOPED_TRACE(c.distance);
     avatar->SetPosition(At(400 + c.distance, 400));
+    gWorld->nest_visits.clear();
+    SetGameTime(clock += 10000);
     gWorld->StartNestVisit(avatar, gWorld->nests.front());
-    avatar->target = avatar->position;
-    SetGameTime(900);
-    gWorld->NestVisitPass();
-    EXPECT_EQ(gWorld->nest_visits.front().last_run_ms, c.lastRunAfter) << c.distance;
+    avatar->target = avatar->position;  // stays put rather than walking to the nest
+    SetGameTime(clock + 900);
+    WorldTick();
+    EXPECT_EQ(avatar->in_nest, c.inNest);
+    EXPECT_EQ(gWorld->nest_visits.front().last_run_ms, clock + (c.visitRuns ? 500 : 0));
+    critter->neighbours.clear();
+    avatar->neighbours.clear();
+    WorldTick();
+    EXPECT_EQ(critter->IsNeighbour(avatar), !c.inNest);
+    EXPECT_EQ(avatar->IsNeighbour(critter), !c.inNest);
   }
 }
 
