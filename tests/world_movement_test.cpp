@@ -209,29 +209,26 @@ TEST_F(WorldMovementTest, RememberingPlantsKeepsThreeAndSwapsInNearerOnes) {
   EXPECT_FLOAT_EQ(critter->NearestPlantDistance(), 5.0f);
 }
 
+// Tree cover is 12 by default. Coming back under cover does not restart a running exit timer.
 TEST_F(WorldMovementTest, LeavingCoverKeepsTheAvatarHiddenForOneAndAHalfSeconds) {
   avatar->SetPosition(At(100, 100));
   cKeltoGamePlant* tree = AddPlant(At(150, 100));
   avatar->RememberPlant(tree);
-  SetGameTime(1000);
-  avatar->UpdateCover();
-  EXPECT_EQ(avatar->cover_exit_ms, 0u) << "never hidden: no timer";
-  tree->SetPosition(At(105, 100));
-  avatar->UpdateCover();
-  ASSERT_TRUE(avatar->hidden);
-  tree->SetPosition(At(150, 100));  // as if the avatar had walked away
-  SetGameTime(3000);
-  avatar->UpdateCover();
-  EXPECT_EQ(avatar->cover_exit_ms, 3000u);
   struct {
     uint32_t ms;
+    float treeDistance;
     bool hidden;
-  } steps[] = {{3500, true}, {4500, true}, {4501, false}};
+    uint32_t exitTimer;
+  } steps[] = {
+      {1000, 50, false, 0},  // never hidden: no timer
+      {1000, 5, true, 0},     {3000, 50, true, 3000}, {3500, 50, true, 3000},
+      {4000, 5, true, 3000},  {4500, 50, true, 3000}, {4501, 50, false, 0},
+  };
   for (const auto& s : steps) {
     SetGameTime(s.ms);
+    tree->SetPosition(At(100 + s.treeDistance, 100));
     avatar->UpdateCover();
     EXPECT_EQ(avatar->hidden, s.hidden) << "at " << s.ms;
+    EXPECT_EQ(avatar->cover_exit_ms, s.exitTimer) << "at " << s.ms;
   }
-  EXPECT_EQ(avatar->cover_exit_ms, 0u);
 }
-
