@@ -121,40 +121,39 @@ TEST_F(WorldMovementTest, TerrainScanPointsAwayFromBlockingCellsAndBlocksThatWay
   }
 }
 
-TEST_F(WorldMovementTest, NoticingTakesOnlyNearAwakeNewcomers) {
+// Noticing takes near, waking newcomers once each; pruning drops the far, the sleeping and
+// those in the nest.
+TEST_F(WorldMovementTest, NoticingAndPruningTheNeighbourList) {
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
   struct {
     const char* name;
     cVector position;
     int state;
-    bool noticed;
+    bool inNest, noticed, keptByPruning;
   } cases[] = {
-      {"near", At(120, 100), kStateFlocking, true},
-      {"far", At(100, 400), kStateFlocking, false},
-      {"exactly 25 away", At(125, 100), kStateFlocking, false},
-      {"asleep", At(105, 100), kStateSleeping, false},
-      {"going home", At(95, 100), kStateGoingHome, true},
+      {"near", At(120, 100), kStateFlocking, false, true, true},
+      {"far", At(100, 400), kStateFlocking, false, false, false},
+      {"exactly 25 away", At(125, 100), kStateFlocking, false, false, true},
+      {"asleep", At(105, 100), kStateSleeping, false, false, false},
+      {"going home", At(95, 100), kStateGoingHome, false, true, true},
+      {"in the nest", At(101, 100), kStateFlocking, true, true, false},
   };
+  std::vector<cKeltoGameCritter*> others;
   for (const auto& c : cases) {
     cKeltoGameCritter* other = AddCritter(c.position);
     other->state = c.state;
+    other->in_nest = c.inNest;
     critter->NoticeCritter(other);
     critter->NoticeCritter(other);
     EXPECT_EQ(critter->IsNeighbour(other), c.noticed) << c.name;
+    others.push_back(other);
   }
-  EXPECT_EQ(critter->neighbours.size(), 2u) << "nobody is listed twice";
-}
-
-TEST_F(WorldMovementTest, PruningDropsTheNestedTheFarAndTheSleeping) {
-  cKeltoGameCritter* critter = AddCritter(At(100, 100));
-  for (int i = 0; i < 4; ++i) critter->neighbours.push_back(AddCritter(At(101, 100)));
-  cKeltoGameCritter* stays = critter->neighbours[3];
-  critter->neighbours[0]->in_nest = true;
-  critter->neighbours[1]->SetPosition(At(140, 100));
-  critter->neighbours[2]->state = kStateSleeping;
+  EXPECT_EQ(critter->neighbours.size(), 3u) << "nobody is listed twice";
+  critter->neighbours = others;
   critter->PruneNeighbours();
-  ASSERT_EQ(critter->neighbours.size(), 1u);
-  EXPECT_EQ(critter->neighbours[0], stays);
+  for (size_t i = 0; i < others.size(); ++i) {
+    EXPECT_EQ(critter->IsNeighbour(others[i]), cases[i].keptByPruning) << "pruning " << cases[i].name;
+  }
 }
 
 TEST_F(WorldMovementTest, PruningSortsTheNearestIntoTheFlockMatePlaces) {
