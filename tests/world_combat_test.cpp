@@ -187,10 +187,14 @@ TEST_F(WorldCombatTest, CarcassesDecayOnTimeEvenWhenCarried) {
   EXPECT_EQ(avatar->state, kStateFlocking);
 }
 
-// Eating removes the carcass, which also ends every other meal of it in the same pass.
-TEST_F(WorldCombatTest, AMealEatsTheCarcassOnArrivalAndEndsOtherMealsOfIt) {
+// Eating removes and frees the carcass, so nothing may point at it any more: other meals of it
+// end in the same pass, and a meal may eat the very carcass the avatar carries or hovers over.
+TEST_F(WorldCombatTest, AMealEatsTheCarcassOnArrivalAndLeavesNothingPointingAtIt) {
   avatar->hunger = 20.0f;
   cKeltoGameCarcass* carcass = CarcassNearAvatar(3.0f);
+  carcass->carrier = avatar;
+  avatar->carried = carcass;
+  gGameState.hoveredObject = carcass;
   cKeltoGameCritter* other = AddCritter(At(420, 420));
   avatar->state = other->state = kStateFighting;
   gWorld->StartMeal(avatar, carcass);
@@ -205,30 +209,12 @@ TEST_F(WorldCombatTest, AMealEatsTheCarcassOnArrivalAndEndsOtherMealsOfIt) {
   gWorld->MealPass();
   EXPECT_EQ(avatar->hunger, 100.0f);
   EXPECT_TRUE(gWorld->carcasses.empty());
+  EXPECT_EQ(avatar->carried, nullptr);
+  EXPECT_EQ(gGameState.hoveredObject, nullptr);
   ASSERT_EQ(gWorld->meals.size(), 1u) << "the other meal ends in the same pass";
   EXPECT_EQ(gWorld->meals.front().food, nullptr);
   EXPECT_EQ(other->state, kStateFlocking);
   gWorld->MealPass();
   EXPECT_TRUE(gWorld->meals.empty());
   EXPECT_EQ(avatar->state, kStateFlocking);
-}
-
-// A meal may eat the very carcass the avatar carries: afterwards the avatar must carry nothing
-// (and so be able to run again), and nothing may point at the freed carcass.
-TEST_F(WorldCombatTest, EatingTheCarriedCarcassLeavesNothingPointingAtIt) {
-  cKeltoGameCarcass* carcass = CarcassNearAvatar(1.0f);
-  carcass->carrier = avatar;
-  avatar->carried = carcass;
-  gGameState.hoveredObject = carcass;
-  gWorld->StartMeal(avatar, carcass);
-  WorldTick();
-  EXPECT_TRUE(gWorld->carcasses.empty());
-  EXPECT_EQ(avatar->carried, nullptr);
-  EXPECT_EQ(gGameState.hoveredObject, nullptr);
-  for (const cMeal& meal : gWorld->meals) EXPECT_EQ(meal.food, nullptr);
-  avatar->target = At(400, 450);  // straight ahead
-  avatar->energy = 50.0f;
-  SetShiftKeyDown(true);
-  WorldTick();
-  EXPECT_FLOAT_EQ(avatar->speed, avatar->run_speed) << "with nothing carried, Shift runs";
 }
