@@ -58,34 +58,40 @@ TEST_F(WorldCombatTest, AFightStartsOnlyWithinEightAndBetweenWakingCritters) {
   }
 }
 
+// The same beat early in a game and once the clock has passed 2^31 ms.
 TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
-  cKeltoGameCritter* a = AddCritter(At(100, 100));
-  cKeltoGameCritter* b = AddCritter(At(104, 100), 1);
-  gWorld->StartFight(a, b);
-  cFight& fight = gWorld->fights.front();
-  gWorld->FightPass();
-  EXPECT_EQ(fight.turn, 0) << "the first time step passes at once, without a round";
-  EXPECT_EQ(fight.attacker, nullptr);
-  a->health = 0.0f;  // lost between beats, as a script elsewhere in the tick might do
-  SetGameTime(12000);
-  gWorld->FightPass();
-  EXPECT_EQ(fight.turn, 0) << "exactly turn_speed later is not yet above it";
-  EXPECT_FALSE(fight.done) << "a death waits for the fight's next beat";
-  EXPECT_EQ(a->health, 0.0f);
-  SeedRandom(77);
-  const int draw = NextRandom();
-  SeedRandom(77);
-  SetGameTime(12001);
-  gWorld->FightPass();
-  EXPECT_EQ(fight.turn, 1);
-  EXPECT_EQ(fight.attacker, draw % 2 == 0 ? b : a);
-  EXPECT_EQ(fight.last_round_ms, 12001u);
-  EXPECT_TRUE(fight.done);
-  EXPECT_EQ(a->health, 100.0f) << "respawned on the beat";
-  fight.done = false;
-  SetGameTime(14002);
-  gWorld->FightPass();
-  EXPECT_EQ(fight.turn, 0);
+  for (uint32_t start : {10000u, 0x80000000u}) {
+    SCOPED_TRACE(start);
+    gWorld->fights.clear();
+    SetGameTime(start);
+    cKeltoGameCritter* a = AddCritter(At(100, 100));
+    cKeltoGameCritter* b = AddCritter(At(104, 100), 1);
+    gWorld->StartFight(a, b);
+    cFight& fight = gWorld->fights.front();
+    gWorld->FightPass();
+    EXPECT_EQ(fight.turn, 0) << "the first time step passes at once, without a round";
+    EXPECT_EQ(fight.attacker, nullptr);
+    a->health = 0.0f;  // lost between beats, as a script elsewhere in the tick might do
+    SetGameTime(start + 2000);
+    gWorld->FightPass();
+    EXPECT_EQ(fight.turn, 0) << "exactly turn_speed later is not yet above it";
+    EXPECT_FALSE(fight.done) << "a death waits for the fight's next beat";
+    EXPECT_EQ(a->health, 0.0f);
+    SeedRandom(77);
+    const int draw = NextRandom();
+    SeedRandom(77);
+    SetGameTime(start + 2001);
+    gWorld->FightPass();
+    EXPECT_EQ(fight.turn, 1);
+    EXPECT_EQ(fight.attacker, draw % 2 == 0 ? b : a);
+    EXPECT_EQ(fight.last_round_ms, start + 2001);
+    EXPECT_TRUE(fight.done);
+    EXPECT_EQ(a->health, 100.0f) << "respawned on the beat";
+    fight.done = false;
+    SetGameTime(start + 4002);
+    gWorld->FightPass();
+    EXPECT_EQ(fight.turn, 0);
+  }
 }
 
 TEST_F(WorldCombatTest, AFightEndsWhenTheFightersPartOrOneIsInTheNest) {

@@ -14,6 +14,15 @@ constexpr float kStartFightDistance = 8.0f;
 constexpr float kBreakOffDistance = 10.0f;
 constexpr float kFightingSpotOffset = 2.0f;
 
+// The difference is signed on purpose: a clock that stepped back does not fire a step at once.
+// The first step (from last_round_ms 0) passes at once; taken unsigned, it still does once the
+// clock has passed 2^31 ms, where a signed difference would hold the fight still for ever.
+bool TimeStepDue(const cFight& fight) {
+  const uint32_t elapsed = GameTime() - fight.last_round_ms;
+  if (fight.turn == -1) return static_cast<float>(elapsed) > gConfig.turn_speed;
+  return static_cast<float>(static_cast<int32_t>(elapsed)) > gConfig.turn_speed;
+}
+
 // Each round, a fair draw decides who strikes; the combat script does the damage.
 void FightRound(cFight& fight) {
   const bool bStrikes = NextRandom() % 2 == 0;
@@ -57,10 +66,8 @@ void cKeltoGameWorld::FightPass() {
     }
     if (WrappedDistance(*fight.a, fight.b->position) > kBreakOffDistance) fight.done = true;
     if (fight.a->in_nest || fight.b->in_nest) fight.done = true;
-    const uint32_t now = GameTime();
-    // Signed on purpose: a clock that stepped back does not fire a round at once.
-    if (static_cast<float>(static_cast<int32_t>(now - fight.last_round_ms)) > gConfig.turn_speed) {
-      fight.last_round_ms = now;
+    if (TimeStepDue(fight)) {
+      fight.last_round_ms = GameTime();
       fight.turn = (fight.turn - 1) & 1;  // rounds fall on every second time step
       if (fight.turn == 1) FightRound(fight);
       // Deaths are settled on the fight's own beat, round or not; health lost between beats
