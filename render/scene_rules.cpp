@@ -5,11 +5,11 @@
 #include <cmath>
 
 #include "terrain/terrain_classes.h"
+#include "world/geometry.h"
 
 namespace {
 constexpr float kCellSize = 8.0f;
-constexpr float kWorldSize = 512.0f;
-constexpr float kHalfWorld = 256.0f;
+constexpr float kHalfWorld = kWorldSize / 2.0f;
 constexpr float kNeedlePixels = 40.0f;
 constexpr float kRadiansPerDegree = 0.01745328f;
 }  // namespace
