@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "app/camera.h"
 #include "app/camera_gl.h"
 #include "app/ground_pick.h"
+#include "game/camera.h"
 
 namespace {
 constexpr double kNearPlane = 1.0;

@@ -1,7 +1,7 @@
 // Camera matrices and ground picking through them.
 #pragma once
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 // Projection and model-view from gCamera and the current window size.
 void SetupCamera();

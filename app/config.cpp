@@ -10,16 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/camera.h"
-#include "app/game_clock.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
 #include "platform/ini_file.h"
 #include "world/day_clock.h"
 #include "world/species.h"
 #include "world/world.h"
 
-cGameConfig gConfig;
 std::optional<int> gNumCrittersOverride;
-std::vector<cSpeciesRecord> gSpeciesTable;
 std::vector<std::string> gConfigDiagnostics;
 
 namespace {

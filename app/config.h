@@ -1,29 +1,16 @@
-// Game-wide settings read once from ZOMA.ini; field names are the INI keys. Reading also fills
-// the camera, the day clock, the world's motive clock and the species table.
+// Reading ZOMA.ini: the profile rules, the fixed key order and the mends of values the game
+// cannot run on. Reading fills the settings record, the camera, the day clock, the world's
+// motive clock and the species table.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "world/vector.h"
+#include "game/game_config.h"
+#include "game/vector.h"
 
 class cIniFile;
-
-struct cGameConfig {
-  float turn_speed = 2000.0f;          // ms between fight turns
-  float tree_cover_distance = 12.0f;   // world units
-  int evolve_interval = 3;             // days
-  float carcass_decay_time = 0.0f;     // ms
-  int victory_points = 5;
-  int motive_cycle = 500;              // ms
-  int nesting_cycle = 500;             // ms
-  int num_species = 1;
-  int avatar_species = 0;              // 0-based
-  int num_critters = 10;
-};
-
-extern cGameConfig gConfig;
 
 // When set, replaces the file's num_critters (the headless simulator's --critters); the game
 // itself never sets it.

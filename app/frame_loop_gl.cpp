@@ -3,13 +3,13 @@
 
 #include <GL/glut.h>
 
-#include "app/camera.h"
 #include "app/camera_gl.h"
 #include "app/frame_tick.h"
-#include "app/game_state.h"
 #include "app/input.h"
+#include "game/camera.h"
+#include "game/game_state.h"
 #include "render/scene.h"
-#include "script/hooks.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {
@@ -59,7 +59,7 @@ void DisplayFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   SetupCamera();
   glDisable(GL_LIGHTING);
-  DrawScene();
+  DrawScene(gInputState.mouseX, gInputState.mouseY);
   glutSwapBuffers();
   EndFirstFrame();
 }

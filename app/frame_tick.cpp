@@ -2,11 +2,11 @@
 #include "app/frame_tick.h"
 
 #include "app/approach_angle.h"
-#include "app/camera.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "dialog/evolution.h"
-#include "script/hooks.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 #include "world/world_tick.h"
 

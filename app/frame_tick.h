@@ -3,7 +3,7 @@
 // (frame_loop_gl) feeds them the wheel, the pointer and the window size, steers and draws.
 #pragma once
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 // Control-panel commands; the E key opens Level Up and the M key builds a nest too.
 void RefillMotives();

@@ -2,7 +2,7 @@
 // line: one on the far plane and one at the eye (the camera unprojects both).
 #pragma once
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 // Half the wrapping world: as far as a target can lie in any direction.
 constexpr float kFarthestGroundPoint = 256.0f;

@@ -2,11 +2,11 @@
 // that stops the avatar, clicks handed to the evolution dialog, and the wheel.
 #include "app/input.h"
 
-#include "app/camera.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "app/object_click.h"
 #include "dialog/evolution.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
 #include "platform/mouse_wheel.h"
 #include "world/world.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 struct cInputState {
   int mouseX = 0, mouseY = 0;  // last passive-motion position, window pixels, y down

@@ -3,15 +3,15 @@
 #include <cctype>
 #include <cmath>
 
-#include "app/camera.h"
 #include "app/frame_tick.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "app/input.h"
 #include "dialog/evolution.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
 #include "render/view_state.h"
-#include "script/hooks.h"
 #include "world/geometry.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {

@@ -8,11 +8,12 @@
 
 #include "app/frame_loop.h"
 #include "app/frame_tick.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "app/input.h"
 #include "app/pause_control.h"
 #include "dialog/evolution.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/random.h"
 #include "platform/control_panel_window.h"
 #include "platform/display_check.h"
 #include "platform/glut_input.h"
@@ -20,8 +21,8 @@
 #include "platform/message_box_window.h"
 #include "platform/time_source.h"
 #include "render/driver_report.h"
-#include "script/hooks.h"
-#include "world/random.h"
+#include "script/game_scripts.h"
+#include "world/script_hooks.h"
 
 namespace {
 constexpr int kWindowWidth = 800;

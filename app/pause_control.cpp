@@ -1,8 +1,8 @@
 // Pause requests from the control panel and around modal boxes.
 #include "app/pause_control.h"
 
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
 
 void SetPausedFromPanel(int checked) {
   const bool wantPaused = checked != 0;

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/config.h"
+#include "game/random.h"
 #include "terrain/height_field.h"
 #include "terrain/terrain_builder.h"
 #include "world/geometry.h"
-#include "world/random.h"
 #include "world/species.h"
 #include "world/world.h"
 

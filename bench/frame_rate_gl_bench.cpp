@@ -16,8 +16,8 @@
 #include <string>
 
 #include "app/frame_loop.h"
-#include "app/game_clock.h"
-#include "world/random.h"
+#include "game/game_clock.h"
+#include "game/random.h"
 #include "world/world.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "game/random.h"
 #include "script/game_scripts.h"
-#include "script/hooks.h"
 #include "world/objects.h"
-#include "world/random.h"
+#include "world/script_hooks.h"
 
 namespace {
 // The shipped scripts, found from this file's place in the source tree.

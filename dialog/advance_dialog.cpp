@@ -2,7 +2,6 @@
 #include "dialog/advance_dialog.h"
 
 #include <algorithm>
-#include <numeric>
 #include <string>
 
 #include "world/world.h"
@@ -66,15 +65,9 @@ void cCritterAdvanceDialog::AddRowControls(float x, float y) {
 }
 
 void cCritterAdvanceDialog::Show() {
-  const int* avatar_counts = gWorld->GetAvatar()->advance_counts;
-  std::copy(avatar_counts, avatar_counts + kAdvanceRows, counts);
+  Open(gWorld->GetAvatar()->advance_counts);
   visible = true;
-  opening_total = 0;
-  for (int k = 0; k < kAdvanceRows; ++k) {
-    opening_total += counts[k];
-    ShowCount(k);
-    opening_counts[k] = counts[k];
-  }
+  for (int k = 0; k < kAdvanceRows; ++k) ShowCount(k);
 }
 
 void cCritterAdvanceDialog::ShowCount(int row) {
@@ -83,9 +76,9 @@ void cCritterAdvanceDialog::ShowCount(int row) {
 
 void cCritterAdvanceDialog::OnCommand(int id) {
   if (id >= kMinus && id < kMinus + kAdvanceRows) {
-    Lower(id - kMinus);
+    if (Lower(id - kMinus)) ShowCount(id - kMinus);
   } else if (id >= kPlus && id < kPlus + kAdvanceRows) {
-    Raise(id - kPlus);
+    if (Raise(id - kPlus)) ShowCount(id - kPlus);
   } else if (id == kOk) {
     Accept();
   } else if (id == kCancel) {
@@ -94,29 +87,8 @@ void cCritterAdvanceDialog::OnCommand(int id) {
   }
 }
 
-// A row cannot go below its value at opening.
-void cCritterAdvanceDialog::Lower(int row) {
-  if (counts[row] <= opening_counts[row]) return;
-  --counts[row];
-  ShowCount(row);
-}
-
-// At most one advance per row per opening, and none once the first five rows together exceed
-// the opening total of all seven: Swim and Win Game points thus pay for nothing else.
-void cCritterAdvanceDialog::Raise(int row) {
-  const int recorded_sum = std::accumulate(counts, counts + kRecordedRows, 0);
-  if (recorded_sum >= opening_total + 1 || counts[row] >= opening_counts[row] + 1) return;
-  ++counts[row];
-  ShowCount(row);
-}
-
 void cCritterAdvanceDialog::Accept() {
   result = kOk;
   visible = false;
-  for (int k = 0; k < kRecordedRows; ++k) {
-    if (counts[k] != opening_counts[k]) advance_history.push_back(k);
-  }
-  std::copy(counts, counts + kAdvanceRows, gWorld->GetAvatar()->advance_counts);
-  ApplyAdvances();
-  can_evolve = false;
+  AcceptAdvances(*this);
 }

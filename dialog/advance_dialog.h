@@ -1,16 +1,14 @@
 // The evolution dialog: seven rows of advance counts with - and + buttons, Ok and Cancel.
-// Each opening starts from the avatar's counts; Ok hands the edited counts back to the avatar.
+// Each opening starts from the avatar's counts; what a click may change is the opening's rule
+// (world/advances), and Ok hands the edited counts back to the avatar.
 #pragma once
 
-#include "dialog/advances.h"
 #include "dialog/dialog.h"
+#include "world/advances.h"
 
-class cCritterAdvanceDialog : public cGLFDialog {
+class cCritterAdvanceDialog : public cGLFDialog, public cAdvanceOpening {
  public:
   cGLFDialogControl* value_labels[kAdvanceRows] = {};  // the value box of each row
-  int counts[kAdvanceRows] = {};                       // the counts being edited
-  int opening_counts[kAdvanceRows] = {};               // counts as they were at opening
-  int opening_total = 0;                               // sum of all seven opening counts
 
   // Command ids: the + and - ids are these bases plus the row.
   static constexpr int kOk = 1;
@@ -31,8 +29,6 @@ class cCritterAdvanceDialog : public cGLFDialog {
                                     const cDialogColor& frame, bool clickable);
   void AddRowControls(float x, float y);
   void ShowCount(int row);
-  void Lower(int row);
-  void Raise(int row);
   void Accept();
 };
 

@@ -8,7 +8,10 @@ constexpr float kDialogX = 100.0f;
 constexpr float kDialogY = 200.0f;
 }  // namespace
 
-void BuildEvolutionDialog() { gEvolutionDialog.Build(kDialogX, kDialogY); }
+void BuildEvolutionDialog() {
+  gEvolutionDialog.Build(kDialogX, kDialogY);
+  SetEvolutionRequest(OpenEvolutionDialog);
+}
 
 bool EvolutionDialogVisible() { return gEvolutionDialog.visible; }
 
@@ -26,7 +29,7 @@ void EvolutionDialogMouseUp(int x, int y) {
 }
 
 void ResetEvolution() {
-  advance_history.clear();
+  ResetAdvances();
   gEvolutionDialog.visible = false;
   gEvolutionDialog.result = 0;
   BuildEvolutionDialog();

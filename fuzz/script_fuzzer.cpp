@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "game/random.h"
 #include "script/bound_names.h"
 #include "script/script_evaluator.h"
 #include "script/script_parser.h"
 #include "script/script_symbols.h"
-#include "world/random.h"
 
 namespace {
 // A name or number longer than 16382 characters deliberately ends the process (the scanner's

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
 #include "render/hud.h"
 #include "render/hud_rules.h"
 #include "render/object_colours.h"

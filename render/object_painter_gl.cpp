@@ -3,9 +3,9 @@
 // behind the objects' Draw slots.
 #include <GL/glu.h>
 
-#include "app/config.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/game_clock.h"
+#include "game/game_config.h"
+#include "game/game_state.h"
 #include "render/grc_circle.h"
 #include "render/object_colours.h"
 #include "render/scene.h"

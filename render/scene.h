@@ -2,10 +2,11 @@
 // camera is set up; leaves the depth test on, depth writes on and line width 1.
 #pragma once
 
+#include "game/vector.h"
 #include "render/colour.h"
-#include "world/vector.h"
 
-void DrawScene();
+// The hover label is drawn at the pointer position (window pixels, y down).
+void DrawScene(int pointerX, int pointerY);
 // The world pass: ground, objects, compass, daylight dial, days counter, fights and the
 // avatar's status, all drawn relative to `centre`.
 void DrawWorld(const cVector& centre);

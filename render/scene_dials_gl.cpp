@@ -2,7 +2,7 @@
 // they keep a fixed size in pixels, facing the camera; the compass needle in 2D over it.
 #include <GL/glu.h>
 
-#include "app/camera.h"
+#include "game/camera.h"
 #include "render/grc_circle.h"
 #include "render/overlay_2d.h"
 #include "render/scene_dials.h"

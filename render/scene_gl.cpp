@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "app/game_state.h"
-#include "app/input.h"
 #include "dialog/evolution.h"
+#include "game/game_state.h"
+#include "render/dialog_painter.h"
 #include "render/grc_circle.h"
 #include "render/hud.h"
 #include "render/object_colours.h"
@@ -103,11 +103,11 @@ void DrawFights(const cVector& centre) {
   for (const cFight& fight : gWorld->fights) DrawFight(fight, centre, ring);
 }
 
-void DrawHoverLabel() {
+void DrawHoverLabel(int pointerX, int pointerY) {
   const cKeltoGameObject* hovered = gGameState.hoveredObject;
   if (!hovered) return;
   glColor3f(0.0f, 1.0f, 0.0f);
-  DrawText2D(gInputState.mouseX, gInputState.mouseY, GLUT_BITMAP_HELVETICA_12,
+  DrawText2D(pointerX, pointerY, GLUT_BITMAP_HELVETICA_12,
              hovered->GetDescription());
 }
 }  // namespace
@@ -133,7 +133,7 @@ void DrawWorld(const cVector& centre) {
   DrawAvatarStatus(*gWorld->GetAvatar());
 }
 
-void DrawScene() {
+void DrawScene(int pointerX, int pointerY) {
   if (!gWorld->GetAvatar()) return;  // nothing to look at before the world is built
   if (!gObjectPainter) InstallObjectPainter();
   glMatrixMode(GL_MODELVIEW);
@@ -142,6 +142,6 @@ void DrawScene() {
   Begin2D();
   if (EvolutionDialogVisible()) DrawEvolutionDialog();
   if (gGameState.nestBuilding) DrawNestBuildingBar();
-  DrawHoverLabel();
+  DrawHoverLabel(pointerX, pointerY);
   End2D();
 }

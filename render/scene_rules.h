@@ -2,8 +2,8 @@
 // lit colours, the daylight dial, the ground's re-centred cells, and the compass needle.
 #pragma once
 
+#include "game/vector.h"
 #include "render/colour.h"
-#include "world/vector.h"
 
 // Brightness factor from the day clock's level (+1 midday, 0 dawn/dusk, -1 midnight):
 // 1.5 through the day and 0.5 through the night, ramping over their first and last eighths.

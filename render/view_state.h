@@ -3,7 +3,7 @@
 // and window size of the frame. GL-free so the input handlers and tests can reach it.
 #pragma once
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 // The origin of all drawing: the avatar's position, copied at the start of every scene.
 extern cVector view_centre;

@@ -5,7 +5,6 @@
 #include <iterator>
 
 #include "script/bound_names.h"
-#include "script/hooks.h"
 #include "script/script_parser.h"
 #include "script/script_symbols.h"
 

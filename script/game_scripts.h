@@ -32,5 +32,10 @@ bool ReadScriptFile(const char* path, std::string& text);
 // whatever the parse result. A NUL byte in the file ends the script there.
 bool LoadScriptFile(const char* path, cScriptProgram& program);
 
+// Start-up: registers the 28 bound names, then compiles the seven scripts from the current
+// directory, each falling back to its built-in text when its file cannot be opened. Starts
+// from an empty symbol table, so calling it again compiles afresh.
+void InitGameScripts();
+
 // Empties the symbol table and the seven programs (tests and tools that start over).
 void ResetGameScripts();

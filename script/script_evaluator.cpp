@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "world/random.h"
+#include "game/random.h"
 
 namespace {
 // The nearest floats to 0.0001 and 0.00001: equality tolerance and the logic operators' truth

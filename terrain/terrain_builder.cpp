@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "world/random.h"
+#include "game/random.h"
 
 void cDiamondSquareTerrainBuilder::Build(cHeightField& field) {
   field_ = &field;

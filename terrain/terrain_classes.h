@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 class cHeightField;
 

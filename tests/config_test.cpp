@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/camera.h"
 #include "app/config.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
 #include "platform/time_source.h"
 #include "scratch_folder.h"
 #include "world/day_clock.h"

@@ -12,8 +12,8 @@
 #include "dialog/evolution.h"
 #include "platform/message_box.h"
 #include "script/game_scripts.h"
-#include "script/hooks.h"
 #include "script/script_parser.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include "app/frame_tick.h"
 #include "app/pause_control.h"
 #include "script/game_scripts.h"
-#include "script/hooks.h"
 #include "script/script_parser.h"
+#include "world/script_hooks.h"
 #include "world_test_support.h"
 
 namespace {

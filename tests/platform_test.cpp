@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "app/pause_control.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
 #include "platform/control_panel.h"
 #include "platform/display_check.h"
 #include "platform/message_box_layout.h"

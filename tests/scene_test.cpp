@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "app/ground_pick.h"
+#include "game/random.h"
 #include "render/grc_circle.h"
 #include "render/scene_rules.h"
 #include "terrain/terrain_classes.h"
-#include "world/random.h"
 
 namespace {
 

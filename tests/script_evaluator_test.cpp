@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "game/random.h"
 #include "tests/script_test_support.h"
-#include "world/random.h"
 
 namespace {
 using cValues = std::vector<std::pair<const char*, float>>;

@@ -7,14 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/random.h"
 #include "platform/time_source.h"
-#include "script/hooks.h"
+#include "script/game_scripts.h"
 #include "tests/scratch_folder.h"
 #include "tests/script_test_support.h"
 #include "world/day_clock.h"
-#include "world/random.h"
+#include "world/script_hooks.h"
 #include "world/species.h"
 #include "world/world.h"
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "game/random.h"
 #include "tests/script_test_support.h"
-#include "world/random.h"
 
 namespace {
 const char* const kFragments[] = {

@@ -1,12 +1,12 @@
 // The spine: the shared random sequence, the pausable game clock and the wrapping geometry.
 #include <gtest/gtest.h>
 
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/random.h"
 #include "platform/time_source.h"
 #include "world/geometry.h"
 #include "world/objects.h"
-#include "world/random.h"
 
 namespace {
 cVector At(float x, float z) { return cVector(x, 0.0f, z, 1.0f); }

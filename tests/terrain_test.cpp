@@ -7,10 +7,10 @@
 #include <limits>
 #include <vector>
 
+#include "game/random.h"
 #include "terrain/height_field.h"
 #include "terrain/terrain_builder.h"
 #include "terrain/terrain_classes.h"
-#include "world/random.h"
 
 namespace {
 // The recipe written out plainly over a flat array with explicit modulo: an independent

@@ -7,17 +7,17 @@
 #include <set>
 #include <vector>
 
-#include "app/camera.h"
 #include "app/config.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "app/world_setup.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/random.h"
 #include "platform/time_source.h"
 #include "scratch_folder.h"
 #include "terrain/terrain_classes.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
-#include "world/random.h"
 #include "world/species.h"
 #include "world/world.h"
 

@@ -10,9 +10,10 @@
 #include <string>
 #include <unordered_set>
 
-#include "script/hooks.h"
+#include "script/game_scripts.h"
 #include "script/script_parser.h"
 #include "tests/world_test_support.h"
+#include "world/script_hooks.h"
 #include "world/senses.h"
 #include "world/world_tick.h"
 

@@ -6,18 +6,18 @@
 #include <cstdint>
 #include <tuple>
 
-#include "app/camera.h"
 #include "app/config.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
 #include "dialog/evolution.h"
+#include "game/camera.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "game/random.h"
 #include "platform/key_state.h"
 #include "platform/time_source.h"
 #include "script/game_scripts.h"
 #include "terrain/terrain_classes.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
-#include "world/random.h"
 #include "world/species.h"
 #include "world/world.h"
 

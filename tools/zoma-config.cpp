@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/config.h"
-#include "app/game_clock.h"
+#include "game/game_clock.h"
 #include "platform/ini_file.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "game/random.h"
 #include "platform/time_source.h"
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
@@ -16,7 +17,6 @@
 #include "script/script_parser.h"
 #include "script/script_scanner.h"
 #include "script/script_symbols.h"
-#include "world/random.h"
 
 namespace {
 // 0 parsed, 1 syntax error, 2 parser stack overflow (the game's own results); the scanner's

@@ -15,12 +15,13 @@
 
 #include "app/config.h"
 #include "app/frame_tick.h"
-#include "app/game_clock.h"
 #include "dialog/evolution.h"
+#include "game/game_clock.h"
+#include "game/random.h"
 #include "platform/time_source.h"
-#include "script/hooks.h"
+#include "script/game_scripts.h"
 #include "world/day_clock.h"
-#include "world/random.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {

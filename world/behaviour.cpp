@@ -3,8 +3,8 @@
 
 #include <cmath>
 
+#include "game/random.h"
 #include "world/geometry.h"
-#include "world/random.h"
 #include "world/senses.h"
 #include "world/world.h"
 

@@ -2,9 +2,9 @@
 // carcass is freed, so removal first drops every reference the game may still hold to it.
 #include <algorithm>
 
-#include "app/config.h"
-#include "app/game_clock.h"
-#include "app/game_state.h"
+#include "game/game_clock.h"
+#include "game/game_config.h"
+#include "game/game_state.h"
 #include "world/geometry.h"
 #include "world/world.h"
 

@@ -2,11 +2,11 @@
 // cancel of the avatar's fights and nest visits.
 #include <cstdint>
 
-#include "app/config.h"
-#include "app/game_clock.h"
-#include "script/hooks.h"
+#include "game/game_clock.h"
+#include "game/game_config.h"
+#include "game/random.h"
 #include "world/geometry.h"
-#include "world/random.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // The day/night clock's arithmetic.
 #include "world/day_clock.h"
 
-#include "app/game_clock.h"
+#include "game/game_clock.h"
 
 cDayClock gDayClock;
 

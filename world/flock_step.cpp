@@ -3,9 +3,9 @@
 // flock mate, fleeing or chasing, and tree trunk in the way.
 #include <algorithm>
 
+#include "game/random.h"
 #include "world/behaviour.h"
 #include "world/geometry.h"
-#include "world/random.h"
 #include "world/senses.h"
 
 namespace {

@@ -3,10 +3,10 @@
 
 #include <cmath>
 
-#include "app/camera.h"
+#include "game/camera.h"
+#include "game/random.h"
 #include "terrain/terrain_classes.h"
 #include "world/objects.h"
-#include "world/random.h"
 
 bool curved_horizon = false;
 

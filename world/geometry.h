@@ -2,8 +2,8 @@
 // per axis, into +-256. Shared by the simulation and drawing.
 #pragma once
 
+#include "game/vector.h"
 #include "world/objects.h"
-#include "world/vector.h"
 
 constexpr float kWorldSize = 512.0f;
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/config.h"
-#include "app/game_clock.h"
+#include "game/game_clock.h"
+#include "game/game_config.h"
+#include "game/random.h"
 #include "terrain/terrain_classes.h"
 #include "world/geometry.h"
 #include "world/objects.h"
-#include "world/random.h"
 #include "world/senses.h"
 
 namespace {

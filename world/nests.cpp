@@ -1,8 +1,8 @@
 // Nest visits: starting one and the per-tick pass that runs the nesting script at a steady rate.
-#include "app/config.h"
-#include "app/game_clock.h"
-#include "script/hooks.h"
+#include "game/game_clock.h"
+#include "game/game_config.h"
 #include "world/geometry.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 class cKeltoGamePlant;
 class cKeltoGameCarcass;

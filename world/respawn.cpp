@@ -1,8 +1,8 @@
 // Death and the daily copy of species values: a dead critter is put back at once, never removed.
-#include "dialog/evolution.h"
+#include "game/random.h"
 #include "terrain/terrain_classes.h"
+#include "world/advances.h"
 #include "world/geometry.h"
-#include "world/random.h"
 #include "world/senses.h"
 #include "world/species.h"
 #include "world/world.h"

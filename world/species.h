@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "world/vector.h"
+#include "game/vector.h"
 
 struct cSpeciesRecord {
   cVector color;       // red, green, blue; 1.0 = full

@@ -1,15 +1,15 @@
 // The world tick: one step of the whole simulation, in its fixed order.
 #include "world/world_tick.h"
 
-#include "app/config.h"
-#include "app/game_clock.h"
-#include "dialog/evolution.h"
+#include "game/game_clock.h"
+#include "game/game_config.h"
 #include "platform/key_state.h"
-#include "script/hooks.h"
 #include "terrain/terrain_classes.h"
+#include "world/advances.h"
 #include "world/behaviour.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
+#include "world/script_hooks.h"
 #include "world/senses.h"
 #include "world/world.h"
 
@@ -80,7 +80,7 @@ void MeetNearestNeighbour(cKeltoGameWorld& world) {
   if (!nearest || !(WrappedDistance(*avatar, nearest->position) < kMeetingDistance)) return;
   if (avatar->state != kStateFlocking || avatar->in_nest) return;
   if (nearest->species % 8 == 0) {
-    if (can_evolve) OpenEvolutionDialog();
+    if (can_evolve) RequestEvolution();
   } else {
     world.StartFight(nearest, avatar);
   }

@@ -1,5 +1,5 @@
 // The game's script hooks: which game values go into which slots, and which come back.
-#include "script/hooks.h"
+#include "world/script_hooks.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The camera record and its distance limits.
-#include "app/camera.h"
+#include "game/camera.h"
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 
 cCamera gCamera;
 

@@ -1,12 +1,8 @@
 // Game time = time source + (frozen - base), frozen while paused.
-#include "app/game_clock.h"
+#include "game/game_clock.h"
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "platform/time_source.h"
-
-cGameState gGameState;
-
-void ResetGameState() { gGameState = cGameState{}; }
 
 void StartGameClock() {
   gGameState.clockFrozenMs = 0;

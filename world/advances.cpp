@@ -1,17 +1,58 @@
-// Applying advances to the avatar, the death penalty and the victory message.
-#include "dialog/advances.h"
+// The rules of an evolution opening, applying advances to the avatar, the death penalty and
+// the victory message.
+#include "world/advances.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <string>
 
-#include "app/config.h"
-#include "dialog/evolution.h"
+#include "game/game_config.h"
 #include "platform/message_box.h"
-#include "script/hooks.h"
+#include "world/script_hooks.h"
 #include "world/world.h"
 
 std::vector<int> advance_history;
+
+namespace {
+EvolutionRequest gEvolutionRequest = nullptr;
+}  // namespace
+
+void SetEvolutionRequest(EvolutionRequest request) { gEvolutionRequest = request; }
+
+void RequestEvolution() {
+  if (gEvolutionRequest) gEvolutionRequest();
+}
+
+void cAdvanceOpening::Open(const int avatar_counts[kAdvanceRows]) {
+  std::copy(avatar_counts, avatar_counts + kAdvanceRows, counts);
+  std::copy(avatar_counts, avatar_counts + kAdvanceRows, opening_counts);
+  opening_total = std::accumulate(counts, counts + kAdvanceRows, 0);
+}
+
+bool cAdvanceOpening::Lower(int row) {
+  if (counts[row] <= opening_counts[row]) return false;
+  --counts[row];
+  return true;
+}
+
+bool cAdvanceOpening::Raise(int row) {
+  const int recorded_sum = std::accumulate(counts, counts + kRecordedRows, 0);
+  if (recorded_sum >= opening_total + 1 || counts[row] >= opening_counts[row] + 1) return false;
+  ++counts[row];
+  return true;
+}
+
+void AcceptAdvances(const cAdvanceOpening& opening) {
+  for (int k = 0; k < kRecordedRows; ++k) {
+    if (opening.counts[k] != opening.opening_counts[k]) advance_history.push_back(k);
+  }
+  std::copy(opening.counts, opening.counts + kAdvanceRows, gWorld->GetAvatar()->advance_counts);
+  ApplyAdvances();
+  can_evolve = false;
+}
+
+void ResetAdvances() { advance_history.clear(); }
 
 namespace {
 void PrintAbilities(const cKeltoGameCritter& avatar) {

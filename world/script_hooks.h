@@ -1,6 +1,5 @@
-// The bridge between the game and its behaviour scripts: start-up registration and
-// compilation, and one hook per script that copies game values into slots, runs the script
-// and copies chosen slots back.
+// The bridge between the world and its behaviour scripts: one hook per script that copies
+// game values into slots, runs the script and copies chosen slots back.
 #pragma once
 
 #include <array>
@@ -11,11 +10,6 @@
 
 class cKeltoGameCritter;
 struct cSpeciesRecord;
-
-// Start-up: registers the 28 bound names, then compiles the seven scripts from the current
-// directory, each falling back to its built-in text when its file cannot be opened. Starts
-// from an empty symbol table, so calling it again compiles afresh.
-void InitGameScripts();
 
 // Each hook runs its script once over a fresh frame with room for every symbol. Values are
 // copied back unchecked: a script may set any float, NaN included.

@@ -1,5 +1,5 @@
 // The shared linear congruential generator.
-#include "world/random.h"
+#include "game/random.h"
 
 namespace {
 uint32_t gRandomState = 1;

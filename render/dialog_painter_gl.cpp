@@ -1,5 +1,7 @@
 // The GL side of the in-window dialogs: paints controls with the 2D overlay helpers and draws
 // the evolution dialog while it is shown.
+#include "render/dialog_painter.h"
+
 #include <GL/glut.h>
 
 #include "dialog/advance_dialog.h"
