@@ -7,6 +7,7 @@
 #include "app/game_state.h"
 #include "dialog/evolution.h"
 #include "script/hooks.h"
+#include "world/day_clock.h"
 #include "world/world.h"
 #include "world/world_tick.h"
 
@@ -83,6 +84,7 @@ bool TickIfDue(int windowWidth, int mouseX) {
 
 void RunTick(int windowWidth, int mouseX) {
   ScrollAtWindowEdge(windowWidth, mouseX);
+  SetScriptIsDay(gDayClock.IsDay());  // for the two hooks that run before the world's tick
   AdvanceNestBuilding();
   if (gWorld->GetAvatar()->carried) RunCarryCarcassScript(gWorld->GetAvatar());
   gGameState.lastTickMs = GameTime();

@@ -86,6 +86,7 @@ TEST_F(ScriptHooksTest, MotiveHooksFillAndCopyBackTheSixCritterValuesAndSeeTheDa
             "attack = attack + 4 defend = defend + 5 speed = speed + 6");
     for (const bool day : {true, false}) {
       SetManualTime(day ? 50000 : 50000 + kDayMs + 10);
+      SetScriptIsDay(gDayClock.IsDay());  // as the tick does before its hooks
       cKeltoGameCritter critter = MakeCritter(10);
       hook.run(&critter);
       EXPECT_EQ(SixValues(critter), (std::vector<float>{11, day ? 113.0f : 13.0f, 15, 17, 19, 21}))
