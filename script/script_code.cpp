@@ -2,13 +2,27 @@
 // plain evaluator uses.
 #include "script/script_code.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "script/script_arithmetic.h"
 #include "script/script_lowering.h"
 
+namespace {
+// Every in-frame slot an assignment names, each once: what a run can leave behind.
+std::vector<uint32_t> AssignedSlots(const cScriptProgram& program, size_t frameSize) {
+  std::vector<uint32_t> slots;
+  for (const cScriptInstruction& instruction : program.Instructions()) {
+    if (instruction.op != ScriptOp::kOpAssign || instruction.slot < 0) continue;
+    const uint32_t slot = static_cast<uint32_t>(instruction.slot);
+    if (slot < frameSize && std::find(slots.begin(), slots.end(), slot) == slots.end()) slots.push_back(slot);
+  }
+  return slots;
+}
+}  // namespace
+
 cScriptCode::cScriptCode(const cScriptProgram& program, size_t frameSize)
-    : revision_(program.Revision()), frameSize_(frameSize) {
+    : revision_(program.Revision()), frameSize_(frameSize), assignedSlots_(AssignedSlots(program, frameSize)) {
   cLoweredScript lowered;
   if (LowerScript(program, frameSize, lowered)) {
     code_ = std::move(lowered.code);
@@ -17,7 +31,6 @@ cScriptCode::cScriptCode(const cScriptProgram& program, size_t frameSize)
     fallback_ = program;
     registers_.assign(frameSize, 0.0f);
   }
-  assignedSlots_ = std::move(lowered.assignedSlots);
 }
 
 float* cScriptCode::FreshSlots() {

@@ -180,8 +180,6 @@ class cLowering {
     const uint32_t value = Pop();
     if (!InFrame(slot)) return;
     const uint32_t target = static_cast<uint32_t>(slot);
-    if (std::find(out_.assignedSlots.begin(), out_.assignedSlots.end(), target) == out_.assignedSlots.end())
-      out_.assignedSlots.push_back(target);
     // Pushes of this slot not yet used must still see the value from before the assignment.
     bool pendingReads = false;
     for (size_t depth = 0; depth < stack_.size(); ++depth) {

@@ -14,7 +14,6 @@ struct cLoweredScript {
   // The register file's starting contents: frame and stack positions 0, then 0.0, then the
   // constants. Constants are never written.
   std::vector<float> registers;
-  std::vector<uint32_t> assignedSlots;  // in-frame slots the program can assign, each once
 };
 
 // False when the program is too tangled to lower without multiplying its size.

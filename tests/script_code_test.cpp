@@ -119,7 +119,8 @@ TEST(ScriptCode, HandBuiltProgramsAgree) {
 // Each branch leaves one more value than the other, so after n of them the stack can be any of
 // n + 1 depths: lowering per depth would square the code, and the plain evaluator takes over.
 TEST(ScriptCode, TangledProgramsRunOnThePlainEvaluator) {
-  cScriptProgram program;
+  // Slot 6 is read first and assigned last: the next run must still find it cleared.
+  cScriptProgram program = Program({Push(6), Assign(0)});
   for (int i = 0; i < 60; ++i) {
     for (const cScriptInstruction& instruction : {Push(i % 4), Op(kIf), Const(static_cast<float>(i)), Op(kElse), Op(kEndIf)})
       program.Append(instruction);

@@ -124,6 +124,15 @@ TEST_F(ScriptHooksTest, CombatSwapsInAttackerAndDefender) {
   EXPECT_EQ(SixValues(defender), SixValues(MakeCritter(10)));
 }
 
+TEST_F(ScriptHooksTest, EveryRunStartsFromAFreshFrame) {
+  Compile(eGameScript::kCombat, "other_health = damage + seconds damage = 5 seconds = 7");
+  for (int run = 1; run <= 2; ++run) {
+    cKeltoGameCritter attacker = MakeCritter(1), defender = MakeCritter(2);
+    RunCombatScript(&attacker, &defender);
+    EXPECT_EQ(defender.health, 0.0f) << "temporaries and unfilled slots read 0, run " << run;
+  }
+}
+
 TEST_F(ScriptHooksTest, SpeciesEvolutionSeesDayAndSpecies) {
   Compile(eGameScript::kSpeciesEvolve,
           "attack = attack + current_day defend = defend + species "
