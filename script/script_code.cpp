@@ -22,7 +22,7 @@ std::vector<uint32_t> AssignedSlots(const cScriptProgram& program, size_t frameS
 }  // namespace
 
 cScriptCode::cScriptCode(const cScriptProgram& program, size_t frameSize)
-    : revision_(program.Revision()), frameSize_(frameSize), assignedSlots_(AssignedSlots(program, frameSize)) {
+    : revision_(program.Revision()), assignedSlots_(AssignedSlots(program, frameSize)) {
   cLoweredScript lowered;
   if (LowerScript(program, frameSize, lowered)) {
     code_ = std::move(lowered.code);

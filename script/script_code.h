@@ -44,23 +44,20 @@ class cScriptCode {
 
   // True while the program is unchanged since this code was lowered from it.
   bool LoweredFrom(const cScriptProgram& program) const { return revision_ == program.Revision(); }
-  size_t FrameSize() const { return frameSize_; }
   // The frame, kept from run to run. Slots the program assigns are set back to 0 here, so with
   // the caller refilling its own slots every run starts from what a fresh zeroed frame holds.
   float* FreshSlots();
-  float* Slots() { return registers_.data(); }
   // One run over the frame; allocates nothing.
   void Run();
 
   // False when the program was left to the plain evaluator.
   bool IsRegisterCode() const { return !code_.empty(); }
-  const std::vector<cCodeOp>& Code() const { return code_; }
+  size_t CodeSize() const { return code_.size(); }
 
  private:
   void RunRegisterCode();
 
   uint64_t revision_ = ~uint64_t{0};  // no program has this revision
-  size_t frameSize_ = 0;
   std::vector<cCodeOp> code_;     // empty when left to the plain evaluator
   std::vector<float> registers_;  // frame, then stack positions, then 0.0, then constants
   std::vector<uint32_t> assignedSlots_;
