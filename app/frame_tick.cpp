@@ -6,6 +6,7 @@
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "world/day_clock.h"
 #include "world/script_hooks.h"
 #include "world/world.h"
 #include "world/world_tick.h"
@@ -83,6 +84,7 @@ bool TickIfDue(int windowWidth, int mouseX) {
 
 void RunTick(int windowWidth, int mouseX) {
   ScrollAtWindowEdge(windowWidth, mouseX);
+  SetScriptIsDay(gDayClock.IsDay());  // for the two hooks that run before the world's tick
   AdvanceNestBuilding();
   if (gWorld->GetAvatar()->carried) RunCarryCarcassScript(gWorld->GetAvatar());
   gGameState.lastTickMs = GameTime();

@@ -21,6 +21,7 @@ const cGameScriptSource kSources[kGameScriptCount] = {
 };
 
 cScriptProgram gPrograms[kGameScriptCount];
+cScriptCode gCodes[kGameScriptCount];
 }  // namespace
 
 const cGameScriptSource& GameScriptSource(eGameScript script) {
@@ -28,6 +29,12 @@ const cGameScriptSource& GameScriptSource(eGameScript script) {
 }
 
 cScriptProgram& GameScriptProgram(eGameScript script) { return gPrograms[static_cast<int>(script)]; }
+
+cScriptCode& GameScriptCode(eGameScript script) {
+  const int index = static_cast<int>(script);
+  if (!gCodes[index].LoweredFrom(gPrograms[index])) gCodes[index] = cScriptCode(gPrograms[index], ScriptFrameSize());
+  return gCodes[index];
+}
 
 bool ReadScriptFile(const char* path, std::string& text) {
   std::ifstream file(path, std::ios::binary);
@@ -46,6 +53,7 @@ bool LoadScriptFile(const char* path, cScriptProgram& program) {
 void ResetGameScripts() {
   ResetScriptSymbols();
   for (cScriptProgram& program : gPrograms) program = cScriptProgram();
+  for (cScriptCode& code : gCodes) code = cScriptCode();
 }
 
 // Parse results are ignored: a file with a syntax error keeps what compiled before the error
@@ -59,4 +67,6 @@ void InitGameScripts() {
       ParseScript(source.fallback, gPrograms[i]);
     }
   }
+  // Lowered once the symbol table is complete, so every frame has room for every symbol.
+  for (int i = 0; i < kGameScriptCount; ++i) GameScriptCode(static_cast<eGameScript>(i));
 }

@@ -1,9 +1,11 @@
-// The seven game scripts: their files, built-in fallback texts and compiled programs, and the
-// loading of script files. Programs are compiled once at start-up and only read afterwards.
+// The seven game scripts: their files, built-in fallback texts, compiled programs and the fast
+// code lowered from them, and the loading of script files. Programs are compiled once at start-up
+// and only read afterwards.
 #pragma once
 
 #include <string>
 
+#include "script/script_code.h"
 #include "script/script_program.h"
 
 // In compilation order.
@@ -25,6 +27,9 @@ struct cGameScriptSource {
 
 const cGameScriptSource& GameScriptSource(eGameScript script);
 cScriptProgram& GameScriptProgram(eGameScript script);
+// The program's fast code over a frame with a slot for every symbol. Lowered at start-up, and
+// again on the next call after the program has changed (tests and tools compile their own).
+cScriptCode& GameScriptCode(eGameScript script);
 
 // Reads a whole file in binary mode; false when it cannot be opened.
 bool ReadScriptFile(const char* path, std::string& text);

@@ -1,52 +1,12 @@
-// The evaluator: the stack machine's dispatch and the skip rules of if/else.
+// The plain evaluator: the stack machine's dispatch and the skip rules of if/else, run straight
+// off the instruction list. The lowered code must agree with it on every program.
 #include "script/script_evaluator.h"
 
-#include <cmath>
-
-#include "game/random.h"
+#include "script/script_arithmetic.h"
 
 namespace {
-// The nearest floats to 0.0001 and 0.00001: equality tolerance and the logic operators' truth
-// thresholds for the left and right operand.
-constexpr float kEqualityTolerance = 0.0001f;
-constexpr float kLeftTruthThreshold = 0.0001f;
-constexpr float kRightTruthThreshold = 0.00001f;
-
-using Code = std::vector<cScriptInstruction>;
-
-float Truth(bool value) { return value ? 1.0f : 0.0f; }
-
-// An if-marker's condition holds at 1.0 or more, and for NaN.
-bool IfConditionHolds(float condition) { return !(condition < 1.0f); }
-
 bool InFrame(int32_t slot, const std::vector<float>& slots) {
   return slot >= 0 && static_cast<size_t>(slot) < slots.size();
-}
-
-// From a false if-marker at pc: the else- or endif-marker that closes its true branch, or the
-// end of the program.
-size_t SkipFalseBranch(const Code& code, size_t pc) {
-  int depth = 0;
-  for (size_t i = pc + 1; i < code.size(); ++i) {
-    const ScriptOp op = code[i].op;
-    if ((op == ScriptOp::kOpElse || op == ScriptOp::kOpEndIf) && depth == 0) return i;
-    if (op == ScriptOp::kOpIf) ++depth;
-    if (op == ScriptOp::kOpEndIf) --depth;
-  }
-  return code.size();
-}
-
-// From an else-marker at pc (its true branch done): the endif-marker that closes it, or the
-// end of the program. Nested else-markers are passed over.
-size_t SkipElseBranch(const Code& code, size_t pc) {
-  int depth = 0;
-  for (size_t i = pc + 1; i < code.size(); ++i) {
-    const ScriptOp op = code[i].op;
-    if (op == ScriptOp::kOpEndIf && depth == 0) return i;
-    if (op == ScriptOp::kOpIf) ++depth;
-    if (op == ScriptOp::kOpEndIf) --depth;
-  }
-  return code.size();
 }
 }  // namespace
 
@@ -65,14 +25,14 @@ void cScriptEvaluator::Binary(Operation operation) {
 }
 
 void cScriptEvaluator::Run(const cScriptProgram& program, std::vector<float>& slots) {
-  const Code& code = program.Instructions();
+  const std::vector<cScriptInstruction>& code = program.Instructions();
   stack_.clear();
   for (size_t pc = 0; pc < code.size(); ++pc) {
     const ScriptOp op = code[pc].op;
     if (op == ScriptOp::kOpIf) {
-      if (!IfConditionHolds(Pop())) pc = SkipFalseBranch(code, pc);
+      if (!ScriptIfHolds(Pop())) pc = FalseBranchEnd(program, pc);
     } else if (op == ScriptOp::kOpElse) {
-      pc = SkipElseBranch(code, pc);
+      pc = ElseBranchEnd(program, pc);
     } else {
       Execute(code[pc], slots);
     }
@@ -85,7 +45,7 @@ void cScriptEvaluator::Execute(const cScriptInstruction& instruction, std::vecto
     case ScriptOp::kOpSub: Binary([](float a, float b) { return a - b; }); break;
     case ScriptOp::kOpMul: Binary([](float a, float b) { return a * b; }); break;
     case ScriptOp::kOpDiv: Binary([](float a, float b) { return a / b; }); break;
-    case ScriptOp::kOpPow: Binary([](float a, float b) { return std::pow(b, a); }); break;
+    case ScriptOp::kOpPow: Binary(ScriptPow); break;
     case ScriptOp::kOpPushConst: Push(instruction.constant); break;
     case ScriptOp::kOpPushVar:
       Push(InFrame(instruction.slot, slots) ? slots[instruction.slot] : 0.0f);
@@ -94,27 +54,15 @@ void cScriptEvaluator::Execute(const cScriptInstruction& instruction, std::vecto
       if (InFrame(instruction.slot, slots)) slots[instruction.slot] = Top();
       Pop();
       break;
-    case ScriptOp::kOpRand: Push(static_cast<float>(NextRandom()) * kInverseRandomMax); break;
-    case ScriptOp::kOpGreater: Binary([](float a, float b) { return Truth(a > b); }); break;
-    case ScriptOp::kOpLess: Binary([](float a, float b) { return Truth(a < b); }); break;
-    case ScriptOp::kOpGreaterEq: Binary([](float a, float b) { return Truth(a >= b); }); break;
-    case ScriptOp::kOpLessEq: Binary([](float a, float b) { return Truth(a <= b); }); break;
-    case ScriptOp::kOpEqual:
-      Binary([](float a, float b) { return Truth(std::fabs(a - b) < kEqualityTolerance); });
-      break;
-    case ScriptOp::kOpNotEqual:
-      Binary([](float a, float b) { return Truth(std::fabs(a - b) > kEqualityTolerance); });
-      break;
-    case ScriptOp::kOpAnd:
-      Binary([](float a, float b) {
-        return Truth(b > kRightTruthThreshold && a > kLeftTruthThreshold);
-      });
-      break;
-    case ScriptOp::kOpOr:
-      Binary([](float a, float b) {
-        return Truth(b > kRightTruthThreshold || a > kLeftTruthThreshold);
-      });
-      break;
+    case ScriptOp::kOpRand: Push(ScriptRandom()); break;
+    case ScriptOp::kOpGreater: Binary([](float a, float b) { return ScriptTruth(a > b); }); break;
+    case ScriptOp::kOpLess: Binary([](float a, float b) { return ScriptTruth(a < b); }); break;
+    case ScriptOp::kOpGreaterEq: Binary([](float a, float b) { return ScriptTruth(a >= b); }); break;
+    case ScriptOp::kOpLessEq: Binary([](float a, float b) { return ScriptTruth(a <= b); }); break;
+    case ScriptOp::kOpEqual: Binary([](float a, float b) { return ScriptTruth(ScriptEqual(a, b)); }); break;
+    case ScriptOp::kOpNotEqual: Binary([](float a, float b) { return ScriptTruth(ScriptNotEqual(a, b)); }); break;
+    case ScriptOp::kOpAnd: Binary([](float a, float b) { return ScriptTruth(ScriptAnd(a, b)); }); break;
+    case ScriptOp::kOpOr: Binary([](float a, float b) { return ScriptTruth(ScriptOr(a, b)); }); break;
     default: break;  // endif-markers, 7, 9 and unknown values do nothing
   }
 }

@@ -1,4 +1,5 @@
-// Runs a compiled behaviour script once over a frame of float slots.
+// The plain evaluator: runs a compiled behaviour script straight off its instruction list. The
+// tests keep it as the reference that the lowered code (script_code.h) is checked against.
 #pragma once
 
 #include <vector>

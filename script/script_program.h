@@ -1,6 +1,7 @@
 // The compiled form of a behaviour script: the instruction set, one instruction record and the
-// append-only instruction list the parser fills. One opcode table describes every operation for
-// the listing and the tests; the evaluator gives each its effect.
+// append-only instruction list the parser fills. One opcode table describes every operation
+// (mnemonic, operand, stack effect, meaning) for the listing, the lowering to fast code and the
+// tests; the evaluators give each its effect.
 #pragma once
 
 #include <cstdint>
@@ -8,29 +9,30 @@
 #include <vector>
 
 // Values are fixed: compiled programs and listings refer to them. 7 and 9 are never produced.
+// What each one does is in the opcode table (script_program.cpp).
 enum class ScriptOp : int32_t {
-  kOpAdd = 0,        // pop b, pop a, push a + b
-  kOpSub = 1,        // pop b, pop a, push a - b
-  kOpMul = 2,        // pop b, pop a, push a * b
-  kOpDiv = 3,        // pop b, pop a, push a / b (IEEE: infinity or NaN on zero)
-  kOpPow = 4,        // pop b, pop a, push b raised to a: the right operand is the base
-  kOpPushConst = 5,  // push constant
-  kOpPushVar = 6,    // push slots[slot]
-  kOpAssign = 8,     // slots[slot] = top, pop; pushes nothing
-  kOpRand = 10,      // push the next shared random draw scaled into [0, 1]
-  kOpGreater = 11,   // pop b, pop a, push a > b
-  kOpLess = 12,      // pop b, pop a, push a < b
-  kOpGreaterEq = 13, // pop b, pop a, push a >= b
-  kOpLessEq = 14,    // pop b, pop a, push a <= b
-  kOpEqual = 15,     // pop b, pop a, push |a - b| < 0.0001
-  kOpNotEqual = 16,  // pop b, pop a, push |a - b| > 0.0001
-  kOpIf = 17,        // pop the condition; below 1.0 skips to the matching else or endif
-  kOpElse = 18,      // end of a true branch: skips to the matching endif
-  kOpEndIf = 19,     // marker only
-  kOpAnd = 20,       // pop b, pop a, push b > 0.00001 and a > 0.0001
-  kOpOr = 21,        // pop b, pop a, push b > 0.00001 or a > 0.0001
+  kOpAdd = 0,
+  kOpSub = 1,
+  kOpMul = 2,
+  kOpDiv = 3,
+  kOpPow = 4,
+  kOpPushConst = 5,
+  kOpPushVar = 6,
+  kOpAssign = 8,
+  kOpRand = 10,
+  kOpGreater = 11,
+  kOpLess = 12,
+  kOpGreaterEq = 13,
+  kOpLessEq = 14,
+  kOpEqual = 15,
+  kOpNotEqual = 16,
+  kOpIf = 17,
+  kOpElse = 18,
+  kOpEndIf = 19,
+  kOpAnd = 20,
+  kOpOr = 21,
 };
-constexpr int kScriptOpCount = 22;
+constexpr int kScriptOpCount = static_cast<int>(ScriptOp::kOpOr) + 1;
 
 struct cScriptInstruction {
   ScriptOp op = ScriptOp::kOpEndIf;
@@ -41,23 +43,38 @@ struct cScriptInstruction {
 // What an operation's operand is, which decides how a listing shows it.
 enum class eScriptOperand { kNone, kConstant, kSlot };
 
+// Stack effect: how many values an operation pops and then pushes. A pop from an empty stack
+// removes nothing and reads 0.0, so the effect is an upper bound on what leaves the stack.
 struct cScriptOpInfo {
   const char* mnemonic;
   eScriptOperand operand;
+  int pops;
+  int pushes;
+  const char* meaning;
 };
 
-// The opcode table, indexed by op value; values outside 0..21 have no entry.
+// The opcode table, indexed by op value; values outside 0..21 share one do-nothing entry.
 const cScriptOpInfo& ScriptOpInfo(ScriptOp op);
 
 class cScriptProgram {
  public:
-  void Append(const cScriptInstruction& instruction) { instructions_.push_back(instruction); }
+  void Append(const cScriptInstruction& instruction);
   const std::vector<cScriptInstruction>& Instructions() const { return instructions_; }
   size_t Size() const { return instructions_.size(); }
+  // Changes with every append, and no two appends anywhere give the same value, so a form
+  // derived from a program can tell that it is out of date. An empty program has revision 0.
+  uint64_t Revision() const { return revision_; }
 
  private:
   std::vector<cScriptInstruction> instructions_;
+  uint64_t revision_ = 0;
 };
+
+// The skip rules of if/else, counting nested markers from depth 0. From a false if-marker at
+// pc: the else- or endif-marker that closes its true branch. From an else-marker at pc reached
+// by execution: the endif-marker that closes it. Either is Size() when the program ends first.
+size_t FalseBranchEnd(const cScriptProgram& program, size_t pc);
+size_t ElseBranchEnd(const cScriptProgram& program, size_t pc);
 
 // One instruction as a designer reads it: mnemonic and operand, slots by their symbol text
 // ("pushc 3", "push hunger", "assign health", "mul").

@@ -132,6 +132,27 @@ TEST_F(FrameStepTest, NestBuildingMovesTheNestAfterTenSecondsOncePerDay) {
   EXPECT_FALSE(gGameState.nestBuilding) << "moving cancels building";
 }
 
+// The tick reads the day clock for its hooks: the move-nest hook runs before the world's tick,
+// the avatar-motives hook inside it, and both see the day as it is at this tick.
+TEST_F(FrameStepTest, HooksSeeTheDayOfTheirTick) {
+  InitGameScripts();
+  for (int s = 0; s < kGameScriptCount; ++s) GameScriptProgram(static_cast<eGameScript>(s)) = {};
+  ParseScript("defend = is_day", GameScriptProgram(eGameScript::kMoveNest));
+  ParseScript("attack = is_day", GameScriptProgram(eGameScript::kAvatarMotives));
+  SetDayClock(1000, 1000);
+  gConfig.motive_cycle = 500;
+  gWorld->motive_clock_ms = 0;
+  gGameState.nestBuilding = true;
+  gGameState.nestBuildStartMs = 0.0f;
+  for (const auto& [now, day] : {std::pair{600u, 1.0f}, std::pair{1600u, 0.0f}, std::pair{2100u, 1.0f}}) {
+    SetGameTime(now);
+    RunTick(800, 400);
+    EXPECT_EQ(avatar->defend, day) << "move nest at " << now;
+    EXPECT_EQ(avatar->attack, day) << "avatar motives at " << now;
+  }
+  ResetGameScripts();
+}
+
 TEST_F(FrameStepTest, HoverPicksNearestWithinReachAcrossTheWorldEdge) {
   cKeltoGamePlant* nearPlant = AddPlant(At(105, 100));
   AddPlant(At(106.5f, 100));

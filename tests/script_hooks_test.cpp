@@ -87,6 +87,7 @@ TEST_F(ScriptHooksTest, MotiveHooksFillAndCopyBackTheSixCritterValuesAndSeeTheDa
             "attack = attack + 4 defend = defend + 5 speed = speed + 6");
     for (const bool day : {true, false}) {
       SetManualTime(day ? 50000 : 50000 + kDayMs + 10);
+      SetScriptIsDay(gDayClock.IsDay());  // as the tick does before its hooks
       cKeltoGameCritter critter = MakeCritter(10);
       hook.run(&critter);
       EXPECT_EQ(SixValues(critter), (std::vector<float>{11, day ? 113.0f : 13.0f, 15, 17, 19, 21}))
@@ -122,6 +123,15 @@ TEST_F(ScriptHooksTest, CombatSwapsInAttackerAndDefender) {
   RunCombatScript(&attacker, &defender);
   EXPECT_EQ(SixValues(attacker), SixValues(MakeCritter(20)));
   EXPECT_EQ(SixValues(defender), SixValues(MakeCritter(10)));
+}
+
+TEST_F(ScriptHooksTest, EveryRunStartsFromAFreshFrame) {
+  Compile(eGameScript::kCombat, "other_health = damage + seconds damage = 5 seconds = 7");
+  for (int run = 1; run <= 2; ++run) {
+    cKeltoGameCritter attacker = MakeCritter(1), defender = MakeCritter(2);
+    RunCombatScript(&attacker, &defender);
+    EXPECT_EQ(defender.health, 0.0f) << "temporaries and unfilled slots read 0, run " << run;
+  }
 }
 
 TEST_F(ScriptHooksTest, SpeciesEvolutionSeesDayAndSpecies) {

@@ -1,9 +1,11 @@
 // Shared steps of the behaviour-script tests: compiling with the game's bound names in place,
-// and reading a compiled program back as listing lines.
+// reading a compiled program back as listing lines, and the shipped script texts.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,4 +35,17 @@ inline std::vector<std::string> Listing(const cScriptProgram& program) {
     lines.push_back(ScriptInstructionText(instruction));
   }
   return lines;
+}
+
+// The seven scripts the game ships, as in data/.
+inline std::vector<std::string> ShippedScripts() {
+  std::vector<std::string> texts;
+  for (int i = 0; i < kGameScriptCount; ++i) {
+    std::ifstream in(std::string(ZOMA_SOURCE_DIR "/data/") + GameScriptSource(static_cast<eGameScript>(i)).file,
+                     std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    texts.push_back(text.str());
+  }
+  return texts;
 }

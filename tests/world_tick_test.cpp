@@ -5,6 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "script/bound_names.h"
+#include "script/game_scripts.h"
+#include "script/script_parser.h"
 #include "tests/world_test_support.h"
 #include "world/world_tick.h"
 
@@ -170,6 +173,22 @@ TEST_F(WorldTickTest, MotiveStepsCatchUpOnePerTick) {
     WorldTick();
     EXPECT_EQ(gWorld->motive_clock_ms, t.motiveClock) << "at " << t.clock;
   }
+}
+
+// The motive script reads is_day as the tick found it, without a clock of its own.
+TEST_F(WorldTickTest, TheMotiveScriptSeesTheTicksDay) {
+  ResetGameScripts();
+  RegisterBoundScriptNames();
+  ParseScript("attack = is_day", GameScriptProgram(eGameScript::kAvatarMotives));
+  SetDayClock(1000, 1000);
+  gConfig.motive_cycle = 500;
+  gWorld->motive_clock_ms = 0;
+  for (const auto& [now, day] : {std::pair{1600u, 0.0f}, std::pair{2100u, 1.0f}}) {
+    SetGameTime(now);
+    WorldTick();
+    EXPECT_EQ(gWorld->GetAvatar()->attack, day) << "at " << now;
+  }
+  ResetGameScripts();
 }
 
 // Within 8 of its nest the avatar is safe, decided at the end of a tick and heeded by the

@@ -13,7 +13,7 @@
 #include "platform/time_source.h"
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
-#include "script/script_evaluator.h"
+#include "script/script_code.h"
 #include "script/script_parser.h"
 #include "script/script_scanner.h"
 #include "script/script_symbols.h"
@@ -88,7 +88,7 @@ int NameSlot(const std::string& name) {
 }
 
 // NAME=VALUE into the frame; false (with a message) when it is malformed or names no slot.
-bool SetSlot(const char* assignment, std::vector<float>& slots) {
+bool SetSlot(const char* assignment, float* slots) {
   const char* equals = std::strchr(assignment, '=');
   char* end = nullptr;
   const float value = equals ? std::strtof(equals + 1, &end) : 0.0f;
@@ -134,12 +134,14 @@ int Run(int argc, char** argv) {
   cScriptProgram program;
   const int result = CompileReported(request.file, program);
   if (result == kUsageStatus) return result;
-  std::vector<float> slots(ScriptFrameSize(), 0.0f);
+  // Run as the game runs its scripts: lowered to register code.
+  cScriptCode code(program, ScriptFrameSize());
+  float* slots = code.FreshSlots();
   for (const char* assignment : request.assignments) {
     if (!SetSlot(assignment, slots)) return kUsageStatus;
   }
   SeedRandom(request.seeded ? request.seed : TimeGetTime());
-  cScriptEvaluator().Run(program, slots);
+  code.Run();
   for (size_t i = 0; i < ScriptSymbolTable.size(); ++i) {
     if (IsNameSymbol(ScriptSymbolTable[i])) std::printf("%s = %g\n", ScriptSymbolTable[i].c_str(), slots[i]);
   }

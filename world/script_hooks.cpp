@@ -5,8 +5,6 @@
 
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
-#include "script/script_evaluator.h"
-#include "world/day_clock.h"
 #include "world/objects.h"
 #include "world/species.h"
 #include "world/world.h"
@@ -14,15 +12,10 @@
 std::array<float, kScriptSlotCount> gEvolutionBaseFrame = {};
 
 namespace {
-// Slots a hook does not fill start at 0.
-std::vector<float> NewFrame() { return std::vector<float>(ScriptFrameSize(), 0.0f); }
-
-void Run(eGameScript script, std::vector<float>& slots) {
-  cScriptEvaluator().Run(GameScriptProgram(script), slots);
-}
+float gIsDaySlot = 1.0f;  // a run of the game starts by day
 
 // A critter's six motive and combat values, at slot base (the attacker's) or base + 6.
-void FillCritterSlots(std::vector<float>& slots, int base, const cKeltoGameCritter& critter) {
+void FillCritterSlots(float* slots, int base, const cKeltoGameCritter& critter) {
   slots[base + kSlotHunger] = critter.hunger;
   slots[base + kSlotHealth] = critter.health;
   slots[base + kSlotEnergy] = critter.energy;
@@ -31,7 +24,7 @@ void FillCritterSlots(std::vector<float>& slots, int base, const cKeltoGameCritt
   slots[base + kSlotSpeed] = critter.speed;
 }
 
-void CopyCritterSlots(const std::vector<float>& slots, int base, cKeltoGameCritter& critter) {
+void CopyCritterSlots(const float* slots, int base, cKeltoGameCritter& critter) {
   critter.hunger = slots[base + kSlotHunger];
   critter.health = slots[base + kSlotHealth];
   critter.energy = slots[base + kSlotEnergy];
@@ -40,26 +33,27 @@ void CopyCritterSlots(const std::vector<float>& slots, int base, cKeltoGameCritt
   critter.speed = slots[base + kSlotSpeed];
 }
 
-// Asking the day clock may move its cycle start on, as the world tick's own test does.
-float IsDaySlot() { return gDayClock.IsDay() ? 1.0f : 0.0f; }
-
 // The move-nest, carry-carcass and nesting hooks share one shape.
 void RunMotiveScript(eGameScript script, cKeltoGameCritter& critter) {
-  std::vector<float> slots = NewFrame();
+  cScriptCode& code = GameScriptCode(script);
+  float* slots = code.FreshSlots();
   FillCritterSlots(slots, kSlotHunger, critter);
-  slots[kSlotIsDay] = IsDaySlot();
-  Run(script, slots);
+  slots[kSlotIsDay] = gIsDaySlot;
+  code.Run();
   CopyCritterSlots(slots, kSlotHunger, critter);
 }
 }  // namespace
 
+void SetScriptIsDay(bool isDay) { gIsDaySlot = isDay ? 1.0f : 0.0f; }
+
 void RunAvatarMotivesScript(cKeltoGameCritter* critter, int32_t cycleMs) {
   if (critter->state == kStateFighting) return;
-  std::vector<float> slots = NewFrame();
+  cScriptCode& code = GameScriptCode(eGameScript::kAvatarMotives);
+  float* slots = code.FreshSlots();
   FillCritterSlots(slots, kSlotHunger, *critter);
   slots[kSlotSeconds] = static_cast<float>(cycleMs) * 0.001f;
-  slots[kSlotIsDay] = IsDaySlot();
-  Run(eGameScript::kAvatarMotives, slots);
+  slots[kSlotIsDay] = gIsDaySlot;
+  code.Run();
   CopyCritterSlots(slots, kSlotHunger, *critter);
 }
 
@@ -72,24 +66,26 @@ void RunCarryCarcassScript(cKeltoGameCritter* critter) {
 void RunNestingScript(cKeltoGameCritter* visitor) { RunMotiveScript(eGameScript::kNesting, *visitor); }
 
 void RunCombatScript(cKeltoGameCritter* attacker, cKeltoGameCritter* defender) {
-  std::vector<float> slots = NewFrame();
+  cScriptCode& code = GameScriptCode(eGameScript::kCombat);
+  float* slots = code.FreshSlots();
   FillCritterSlots(slots, kSlotHunger, *attacker);
   FillCritterSlots(slots, kSlotOtherHunger, *defender);
-  slots[kSlotIsDay] = IsDaySlot();
-  Run(eGameScript::kCombat, slots);
+  slots[kSlotIsDay] = gIsDaySlot;
+  code.Run();
   CopyCritterSlots(slots, kSlotHunger, *attacker);
   CopyCritterSlots(slots, kSlotOtherHunger, *defender);
 }
 
 void RunSpeciesEvolveScript(cSpeciesRecord& species) {
-  std::vector<float> slots = NewFrame();
+  cScriptCode& code = GameScriptCode(eGameScript::kSpeciesEvolve);
+  float* slots = code.FreshSlots();
   slots[kSlotAttack] = species.attack;
   slots[kSlotDefend] = species.defend;
   slots[kSlotWalkSpeed] = species.walk_speed;
   slots[kSlotRunSpeed] = species.run_speed;
   slots[kSlotSpecies] = static_cast<float>(species.index);
   slots[kSlotCurrentDay] = static_cast<float>(total_days);
-  Run(eGameScript::kSpeciesEvolve, slots);
+  code.Run();
   species.attack = slots[kSlotAttack];
   species.defend = slots[kSlotDefend];
   species.walk_speed = slots[kSlotWalkSpeed];
@@ -113,16 +109,17 @@ void CaptureEvolutionBase(const cKeltoGameCritter* avatar) {
 
 void RunEvolutionPointsScript() {
   cKeltoGameCritter* avatar = gWorld->GetAvatar();
-  std::vector<float> slots = NewFrame();
-  std::copy(gEvolutionBaseFrame.begin(), gEvolutionBaseFrame.end(), slots.begin());
+  cScriptCode& code = GameScriptCode(eGameScript::kEvolutionPoints);
+  float* slots = code.FreshSlots();
+  std::copy(gEvolutionBaseFrame.begin(), gEvolutionBaseFrame.end(), slots);
   const int pointSlots[] = {kSlotSpeedPoints,   kSlotAttackPoints, kSlotDefendPoints,
                             kSlotStealthPoints, kSlotClimbPoints,  kSlotSwimPoints};
   for (int row = 0; row < 6; ++row) slots[pointSlots[row]] = static_cast<float>(avatar->advance_counts[row]);
-  Run(eGameScript::kEvolutionPoints, slots);
+  code.Run();
   ApplyEvolutionResult(avatar, slots);
 }
 
-void ApplyEvolutionResult(cKeltoGameCritter* avatar, const std::vector<float>& slots) {
+void ApplyEvolutionResult(cKeltoGameCritter* avatar, const float* slots) {
   avatar->attack = slots[kSlotAttack];
   avatar->defend = slots[kSlotDefend];
   avatar->stealth = slots[kSlotStealth];

@@ -4,15 +4,19 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 
 #include "script/script_symbols.h"
 
 class cKeltoGameCritter;
 struct cSpeciesRecord;
 
-// Each hook runs its script once over a fresh frame with room for every symbol. Values are
-// copied back unchecked: a script may set any float, NaN included.
+// What the hooks put in is_day. The tick asks the day clock once and sets it here, so a hook
+// run reads no clock; a hook run outside a tick sees the last tick's day.
+void SetScriptIsDay(bool isDay);
+
+// Each hook runs its script once over a frame with room for every symbol, holding only what the
+// hook fills (everything else 0). Values are copied back unchecked: a script may set any float,
+// NaN included.
 // Does nothing while the critter is fighting.
 void RunAvatarMotivesScript(cKeltoGameCritter* critter, int32_t cycleMs);
 void RunMoveNestScript(cKeltoGameCritter* critter);
@@ -32,4 +36,4 @@ void CaptureEvolutionBase(const cKeltoGameCritter* avatar);
 void RunEvolutionPointsScript();
 // Writes the evolution-points results into the avatar: attack, defend, stealth, walk_speed,
 // run_speed, climb and swim (not speed).
-void ApplyEvolutionResult(cKeltoGameCritter* avatar, const std::vector<float>& slots);
+void ApplyEvolutionResult(cKeltoGameCritter* avatar, const float* slots);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "world/geometry.h"
+#include "world/script_hooks.h"
 
 cKeltoGameWorld* gWorld = new cKeltoGameWorld;
 
@@ -17,6 +18,7 @@ void ResetSimulationGlobals() {
   total_days = 0;
   can_evolve = true;
   nest_move_allowed = true;
+  SetScriptIsDay(true);
 }
 
 void ResetWorld() {

@@ -104,5 +104,5 @@ extern int total_days;         // new days since the start, never reset
 extern bool can_evolve;        // an evolution advance may be bought
 extern bool nest_move_allowed; // the nest may be moved (once per day)
 
-// Back to the start-up values of the four globals above.
+// Back to the start-up values of the four globals above and of the hooks' is_day (day).
 void ResetSimulationGlobals();

@@ -91,6 +91,7 @@ void WorldTick() {
   cKeltoGameWorld& world = *gWorld;
   cKeltoGameCritter* avatar = world.GetAvatar();
   const bool dayNow = gDayClock.IsDay();
+  SetScriptIsDay(dayNow);
   if (gDayClock.NewDay()) StartNewDay(world);
   world.UpdateCarcasses();
   if (avatar->health <= 0.0f) world.Respawn(avatar);
