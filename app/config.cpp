@@ -1,17 +1,21 @@
 // Reading ZOMA.ini: the two key tables in read order (game-wide keys, then the keys of each
-// species section), each key's default, conversion and destination, and the mending of the
-// few values on which the game would crash or hang.
+// species section), each key's default, conversion and destination, the mending of the few
+// values on which the game would crash, hang or show nothing, and the warnings about values
+// the game takes as they are although they make no sense.
 #include "app/config.h"
 
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/decimal_text.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
+#include "platform/data_file.h"
 #include "platform/ini_file.h"
 #include "world/day_clock.h"
 #include "world/species.h"
@@ -27,6 +31,19 @@ constexpr size_t kTextLimit = 254;
 // Used when day_length and night_length together give a cycle of 0 ms.
 constexpr uint32_t kDefaultDayMs = 150000;
 constexpr uint32_t kDefaultNightMs = 3000;
+
+// The shipped camera limits, used when the file's cannot show the world.
+constexpr float kShippedMinCameraDistance = 15.0f;
+constexpr float kShippedMaxCameraDistance = 150.0f;
+constexpr float kShippedCameraDistance = 50.0f;
+
+constexpr double kMsPerDay = 86400000.0;
+
+std::string Format(const char* format, double a) {
+  std::string text(std::snprintf(nullptr, 0, format, a), '\0');
+  std::snprintf(text.data(), text.size() + 1, format, a);
+  return text;
+}
 
 // One key of one section, read and converted as the game reads it.
 class cKeyReader {
@@ -45,20 +62,47 @@ class cKeyReader {
   std::string Text(const char* fallback) const {
     return file_.GetString(section_, key_, fallback).substr(0, kTextLimit);
   }
-  float Number(const char* fallback) const { return static_cast<float>(std::strtod(Text(fallback).c_str(), nullptr)); }
+  float Number(const char* fallback) const { return static_cast<float>(DecimalNumber(Text(fallback))); }
   cVector Triple(const char* fallback) const { return ParseTriple(Text(fallback)); }
+
+  std::string Name() const { return section_ + "." + key_; }
+  // "warning: ZOMA.ini: section.key=shown what", for a value the game takes as it is.
+  void Warn(const std::string& shown, const std::string& what) const {
+    gConfigDiagnostics.push_back("warning: ZOMA.ini: " + Name() + "=" + shown + " " + what);
+  }
+  // Lengths of time wrap as unsigned milliseconds: a negative one lasts about 49.7 days.
+  void WarnIfNegativeLength(int32_t value, double heldMs) const {
+    if (value >= 0) return;
+    Warn(std::to_string(value), Format("is negative; the game takes it as %.0f ms", heldMs) +
+                                    Format(", about %.1f days", heldMs / kMsPerDay));
+  }
+  // A length of time in whole seconds in the file, milliseconds in the game.
+  uint32_t Seconds(int32_t fallbackSeconds) const {
+    const uint32_t ms = Milliseconds(fallbackSeconds);
+    WarnIfNegativeLength(Int(fallbackSeconds), ms);
+    return ms;
+  }
+  // A length of time in milliseconds, kept signed as the game keeps it.
+  int32_t CycleMs(int32_t fallback) const {
+    const int32_t value = Int(fallback);
+    WarnIfNegativeLength(value, static_cast<uint32_t>(value));
+    return value;
+  }
+  float Speed(const char* fallback) const {
+    const float speed = Number(fallback);
+    if (!std::isfinite(speed))
+      Warn(Text(fallback), "is not a finite number; the game uses it as it is, and critters of this species leave "
+                           "the world when they move");
+    else if (speed < 0.0f)
+      Warn(Text(fallback), "is negative; the game uses it as it is, and critters of this species move backwards");
+    return speed;
+  }
 
  private:
   const cIniFile& file_;
   const std::string section_;
   const char* key_;
 };
-
-std::string Format(const char* format, double a) {
-  std::string text(std::snprintf(nullptr, 0, format, a), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, a);
-  return text;
-}
 
 std::string Number(double value) { return Format("%g", value); }
 std::string Triple(const cVector& v) { return Number(v.x) + " " + Number(v.y) + " " + Number(v.z); }
@@ -82,6 +126,26 @@ int AvatarSpeciesIndex(int32_t number) {
   int index = WrappingSum(number, -1);
   if (index >= gConfig.num_species) index = gConfig.num_species - 1;
   return std::max(index, 0);
+}
+
+// With a largest distance of 0 the camera sits on the avatar and the window stays black.
+void MendCameraLimits() {
+  if (gCamera.maxDistance > 0.0f) return;
+  gConfigDiagnostics.push_back(Format("ZOMA.ini: game.max_camera_dist=%.0f cannot show the world; using 15, 150 and 50 "
+                                      "for the smallest, largest and starting distance",
+                                      gCamera.maxDistance));
+  gCamera.minDistance = kShippedMinCameraDistance;
+  gCamera.maxDistance = kShippedMaxCameraDistance;
+  gCamera.distance = kShippedCameraDistance;
+}
+
+// Each species and each critter takes memory and time on every tick; past these the game
+// could not hold the world or would not play at any speed.
+int32_t MendCount(const cKeyReader& in, int32_t value, int32_t most) {
+  if (value <= most) return value;
+  gConfigDiagnostics.push_back("ZOMA.ini: " + in.Name() + "=" + std::to_string(value) + " is above " +
+                               std::to_string(most) + "; using " + std::to_string(most));
+  return most;
 }
 
 void SetViewMode(bool follow) {
@@ -116,44 +180,64 @@ const cGameKey kGameKeys[] = {
      [] { return Number(gCamera.minDistance); }},
     {"game", "max_camera_dist", [](const cKeyReader& in) { gCamera.maxDistance = in.IntAsFloat(0); },
      [] { return Number(gCamera.maxDistance); }},
-    {"game", "default_camera_dist", [](const cKeyReader& in) { gCamera.distance = in.IntAsFloat(0); },
+    {"game", "default_camera_dist",
+     [](const cKeyReader& in) {
+       gCamera.distance = in.IntAsFloat(0);
+       MendCameraLimits();
+     },
      [] { return Number(gCamera.distance); }},
-    {"combat", "turn_speed", [](const cKeyReader& in) { gConfig.turn_speed = in.IntAsFloat(2000); },
+    {"combat", "turn_speed",
+     [](const cKeyReader& in) {
+       gConfig.turn_speed = in.IntAsFloat(2000);
+       in.WarnIfNegativeLength(in.Int(2000), gConfig.turn_speed);
+     },
      [] { return Number(gConfig.turn_speed); }},
     {"game", "tree_cover_distance", [](const cKeyReader& in) { gConfig.tree_cover_distance = in.IntAsFloat(12); },
      [] { return Number(gConfig.tree_cover_distance); }},
     {"game", "evolve_interval", [](const cKeyReader& in) { gConfig.evolve_interval = MendEvolveInterval(in.Int(3)); },
      [] { return Number(gConfig.evolve_interval); }},
     {"game", "carcass_decay_time",
-     [](const cKeyReader& in) { gConfig.carcass_decay_time = static_cast<float>(in.Milliseconds(0)); },
+     [](const cKeyReader& in) { gConfig.carcass_decay_time = static_cast<float>(in.Seconds(0)); },
      [] { return Number(gConfig.carcass_decay_time); }},
     {"game", "iso_cam", [](const cKeyReader& in) { SetViewMode(in.Flag(0)); },
      [] { return Number(gCamera.iso_cam); }},
-    {"game", "victory_points", [](const cKeyReader& in) { gConfig.victory_points = in.Int(5); },
+    {"game", "victory_points",
+     [](const cKeyReader& in) {
+       gConfig.victory_points = in.Int(5);
+       if (gConfig.victory_points < 1)
+         in.Warn(std::to_string(gConfig.victory_points), "is below 1; the game is won at the first evolution");
+     },
      [] { return Number(gConfig.victory_points); }},
-    {"species", "num_species", [](const cKeyReader& in) { gConfig.num_species = std::max(in.Int(1), 1); },
+    {"species", "num_species",
+     [](const cKeyReader& in) { gConfig.num_species = MendCount(in, std::max(in.Int(1), 1), kMostSpecies); },
      [] { return Number(gConfig.num_species); }},
     {"species", "avatar_species", [](const cKeyReader& in) { gConfig.avatar_species = AvatarSpeciesIndex(in.Int(1)); },
      [] { return Number(gConfig.avatar_species); }},
     {"species", "num_critters",
      [](const cKeyReader& in) {
-       gConfig.num_critters = gNumCrittersOverride.value_or(in.Int(10));
+       gConfig.num_critters = MendCount(in, gNumCrittersOverride.value_or(in.Int(10)), kMostCritters);
        gWorld->motive_clock_ms = GameTime();
      },
      [] { return Number(gConfig.num_critters); }},
-    {"game", "day_length", [](const cKeyReader& in) { gDayClock.day_ms = in.Milliseconds(150); },
+    {"game", "day_length", [](const cKeyReader& in) { gDayClock.day_ms = in.Seconds(150); },
      [] { return Number(gDayClock.day_ms); }},
     {"game", "night_length",
      [](const cKeyReader& in) {
-       gDayClock.night_ms = in.Milliseconds(3);
+       gDayClock.night_ms = in.Seconds(3);
        StartDayClock();
      },
      [] { return Number(gDayClock.night_ms); }},
-    {"game", "motive_cycle", [](const cKeyReader& in) { gConfig.motive_cycle = in.Int(500); },
+    {"game", "motive_cycle",
+     [](const cKeyReader& in) {
+       gConfig.motive_cycle = in.CycleMs(500);
+       if (gConfig.motive_cycle == 0) in.Warn("0", "makes the avatar's motive script run on every tick");
+     },
      [] { return Number(gConfig.motive_cycle); }},
-    {"game", "nesting_cycle", [](const cKeyReader& in) { gConfig.nesting_cycle = in.Int(500); },
+    {"game", "nesting_cycle", [](const cKeyReader& in) { gConfig.nesting_cycle = in.CycleMs(500); },
      [] { return Number(gConfig.nesting_cycle); }},
 };
+
+bool IsByte(float number) { return number >= 0.0f && number <= 255.0f; }
 
 cVector ColourFromBytes(const cVector& bytes) {
   constexpr float kByteScale = 1.0f / 255.0f;
@@ -168,19 +252,25 @@ struct cSpeciesKey {
 
 // In read order. proportion_sum arrives holding the total of the species before this one.
 const cSpeciesKey kSpeciesKeys[] = {
-    {"color", [](const cKeyReader& in, cSpeciesRecord& s) { s.color = ColourFromBytes(in.Triple("255,255,255")); },
+    {"color",
+     [](const cKeyReader& in, cSpeciesRecord& s) {
+       const cVector bytes = in.Triple("255,255,255");
+       if (!IsByte(bytes.x) || !IsByte(bytes.y) || !IsByte(bytes.z))
+         in.Warn(in.Text("255,255,255"), "has a number outside 0..255; it is drawn as the nearer of 0 and 255");
+       s.color = ColourFromBytes(bytes);
+     },
      [](const cSpeciesRecord& s) { return Triple(s.color); }},
     {"attack", [](const cKeyReader& in, cSpeciesRecord& s) { s.attack = in.IntAsFloat(1); },
      [](const cSpeciesRecord& s) { return Number(s.attack); }},
     {"defend", [](const cKeyReader& in, cSpeciesRecord& s) { s.defend = in.IntAsFloat(1); },
      [](const cSpeciesRecord& s) { return Number(s.defend); }},
-    {"walk_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.walk_speed = in.Number("0"); },
+    {"walk_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.walk_speed = in.Speed("0"); },
      [](const cSpeciesRecord& s) { return Number(s.walk_speed); }},
     {"nocturnal", [](const cKeyReader& in, cSpeciesRecord& s) { s.nocturnal = in.Flag(1); },
      [](const cSpeciesRecord& s) { return Number(s.nocturnal); }},
     {"attack_avatar", [](const cKeyReader& in, cSpeciesRecord& s) { s.attack_avatar = in.Flag(1); },
      [](const cSpeciesRecord& s) { return Number(s.attack_avatar); }},
-    {"run_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.run_speed = in.Number("0"); },
+    {"run_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.run_speed = in.Speed("0"); },
      [](const cSpeciesRecord& s) { return Number(s.run_speed); }},
     {"climb", [](const cKeyReader& in, cSpeciesRecord& s) { s.climb = in.Number("0"); },
      [](const cSpeciesRecord& s) { return Number(s.climb); }},
@@ -232,8 +322,15 @@ void ApplyConfiguration(const cIniFile& file) {
   MendProportions();
 }
 
+void ReadConfigurationFile(const std::string& path) {
+  const cDataFile file = ReadDataFile(path);
+  ApplyConfiguration(cIniFile::FromText(file.text));
+  if (!file.Read())
+    gConfigDiagnostics.insert(gConfigDiagnostics.begin(), "ZOMA.ini: " + path + " " + file.problem + "; using the defaults");
+}
+
 void ReadConfiguration() {
-  ApplyConfiguration(cIniFile::Load(ConfigurationPath()));
+  ReadConfigurationFile(ConfigurationPath());
   for (const std::string& line : gConfigDiagnostics) std::printf("%s\n", line.c_str());
   std::fflush(stdout);  // seen at once even when standard output is a file
 }
@@ -254,11 +351,11 @@ cVector ParseTriple(const std::string& text) {
   auto split = [](const std::string& whole, std::string& after) {
     const size_t comma = whole.find(',');
     after = comma == std::string::npos ? whole : whole.substr(comma + 1);
-    return static_cast<float>(std::strtod(whole.substr(0, comma).c_str(), nullptr));
+    return static_cast<float>(DecimalNumber(whole.substr(0, comma)));
   };
   std::string rest, last;
   const float a = split(text, rest);
   const float b = split(rest, last);
-  const float c = static_cast<float>(std::strtod(last.c_str(), nullptr));
+  const float c = static_cast<float>(DecimalNumber(last));
   return cVector(a, b, c);
 }

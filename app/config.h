@@ -3,6 +3,7 @@
 // motive clock and the species table.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,18 +17,27 @@ class cIniFile;
 // itself never sets it.
 extern std::optional<int> gNumCrittersOverride;
 
-// One line per value of the file that had to be mended because the game would crash or hang
-// on it, e.g. "ZOMA.ini: game.evolve_interval=0 is below 1; using 1". Refilled by every read.
+// The largest species and critter counts the game takes; larger ones are mended to these.
+constexpr int32_t kMostSpecies = 1000;
+constexpr int32_t kMostCritters = 10000;
+
+// In read order: a line when the file could not be read ("ZOMA.ini: PATH is a folder; using the
+// defaults"), one per value that had to be mended because the game would crash, hang or show
+// nothing with it ("ZOMA.ini: game.evolve_interval=0 is below 1; using 1"), and one per value
+// the game takes as it is although it makes no sense ("warning: ZOMA.ini: ..."). Refilled by
+// every read.
 extern std::vector<std::string> gConfigDiagnostics;
 
 // <current directory>/ZOMA.ini; the directory may be of any length.
 std::string ConfigurationPath();
 
 // Reads ConfigurationPath() into gConfig, the camera, the day clock and the species table, in
-// the game's fixed key order, and prints the diagnostics on standard output. A missing file,
-// section or key gives its default silently.
+// the game's fixed key order, and prints the diagnostics on standard output. A missing section
+// or key gives its default silently; a file that cannot be read gives every default, with a line.
 void ReadConfiguration();
-// The same from a file already read, without printing (tests and zoma-config).
+// The same from the file at path, without printing (zoma-config).
+void ReadConfigurationFile(const std::string& path);
+// The same from a file already read, without printing (tests and fuzzing).
 void ApplyConfiguration(const cIniFile& file);
 
 // What the game holds after the last read, one "section.key = value" line per key in read

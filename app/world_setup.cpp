@@ -176,6 +176,10 @@ void GenerateTerrain() {
 
 void PopulateWorld(cKeltoGameWorld& world) {
   ReadConfiguration();
+  PlaceWorldObjects(world);
+}
+
+void PlaceWorldObjects(cKeltoGameWorld& world) {
   EnsureLandCell();
   const std::vector<cSiteList> homeSites = DrawHomeSites();
   const cSiteList plantSites = DrawPlantSites();

@@ -2,8 +2,6 @@
 // file order, so "first section, first key" is a front-to-back search.
 #include "platform/ini_file.h"
 
-#include <fstream>
-#include <iterator>
 #include <string_view>
 
 namespace {
@@ -68,13 +66,6 @@ uint32_t RadixPrefix(std::string_view digits) {
   }
 }
 }  // namespace
-
-cIniFile cIniFile::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return cIniFile{};
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return FromText(text);
-}
 
 cIniFile cIniFile::FromText(const std::string& text) {
   cIniFile file;

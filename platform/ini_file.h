@@ -14,8 +14,6 @@
 
 class cIniFile {
  public:
-  // A missing or unreadable file reads as an empty one.
-  static cIniFile Load(const std::string& path);
   static cIniFile FromText(const std::string& text);
 
   // The value of the key, or `fallback` when the section or the key is missing. A key present

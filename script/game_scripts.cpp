@@ -1,11 +1,12 @@
 // The seven script files, their fallbacks, and start-up compilation.
 #include "script/game_scripts.h"
 
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 
+#include "platform/data_file.h"
 #include "script/bound_names.h"
 #include "script/script_parser.h"
+#include "script/script_scanner.h"
 #include "script/script_symbols.h"
 
 namespace {
@@ -36,17 +37,22 @@ cScriptCode& GameScriptCode(eGameScript script) {
   return gCodes[index];
 }
 
-bool ReadScriptFile(const char* path, std::string& text) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return true;
+int CompileScriptText(const char* file, const std::string& text, cScriptProgram& program) {
+  const int result = ParseScript(text.c_str(), program);
+  // The parser's message alone does not say which of seven files stopped.
+  if (result == 1) std::printf("%s:%d: parse error here\n", file, ScriptTokenLine());
+  if (result == 2) std::printf("%s:%d: parser stack overflow here\n", file, ScriptTokenLine());
+  return result;
 }
 
 bool LoadScriptFile(const char* path, cScriptProgram& program) {
-  std::string text;
-  if (!ReadScriptFile(path, text)) return false;
-  ParseScript(text.c_str(), program);
+  const cDataFile file = ReadDataFile(path);
+  if (!file.Read()) {
+    // A file left out is the designer's choice; a folder or a device in its place is a mistake.
+    if (!file.missing) std::printf("%s %s; it counts as missing\n", path, file.problem.c_str());
+    return false;
+  }
+  CompileScriptText(path, file.text, program);
   return true;
 }
 

@@ -31,14 +31,17 @@ cScriptProgram& GameScriptProgram(eGameScript script);
 // again on the next call after the program has changed (tests and tools compile their own).
 cScriptCode& GameScriptCode(eGameScript script);
 
-// Reads a whole file in binary mode; false when it cannot be opened.
-bool ReadScriptFile(const char* path, std::string& text);
-// Reads the file and compiles it into the program; false only when it cannot be opened, true
-// whatever the parse result. A NUL byte in the file ends the script there.
+// Compiles the text of `file` into the program as the game does; when the parse stops, a line
+// "FILE:LINE: parse error here" (or "parser stack overflow here") follows the parser's own
+// message. Returns the parse result. A NUL byte in the text ends the script there.
+int CompileScriptText(const char* file, const std::string& text, cScriptProgram& program);
+// Reads the file (a regular file of at most 1 MiB, see ReadDataFile) and compiles it into the
+// program; false when it cannot be read, true whatever the parse result. Anything but a plain
+// missing file is named on standard output with the reason, as it then counts as missing.
 bool LoadScriptFile(const char* path, cScriptProgram& program);
 
 // Start-up: registers the 28 bound names, then compiles the seven scripts from the current
-// directory, each falling back to its built-in text when its file cannot be opened. Starts
+// directory, each falling back to its built-in text when its file cannot be read. Starts
 // from an empty symbol table, so calling it again compiles afresh.
 void InitGameScripts();
 

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "app/config.h"
+#include "platform/data_file.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
@@ -44,11 +47,29 @@ class ConfigTest : public ::testing::Test {
   cScratchFolder folder_;
 };
 
-// Every game key and every species key in read order, as the game holds them.
+const std::string kCameraMend =
+    "ZOMA.ini: game.max_camera_dist=0 cannot show the world; using 15, 150 and 50 for the smallest, largest and "
+    "starting distance";
+
+// Camera limits that show the world, so that other cases see only their own lines.
+const std::string kCamera = "[game]\nmax_camera_dist=150\n";
+std::string WithCamera(const std::string& ini) {
+  const std::string game = "[game]\n";
+  if (ini.compare(0, game.size(), game) != 0) return kCamera + ini;
+  return kCamera + ini.substr(game.size());
+}
+
+// Every game key and every species key in read order, as the game holds them; the player is
+// told where the file was looked for, and the camera can see the world.
 TEST_F(ConfigTest, NoFileGivesEveryDefault) {
+  ::testing::internal::CaptureStdout();
   ReadConfiguration();
+  const std::string path = (std::filesystem::current_path() / "ZOMA.ini").string();
+  const std::vector<std::string> lines = {"ZOMA.ini: " + path + " does not exist; using the defaults", kCameraMend};
+  EXPECT_EQ(::testing::internal::GetCapturedStdout(), lines[0] + "\n" + lines[1] + "\n");
+  EXPECT_EQ(gConfigDiagnostics, lines);
   const std::vector<std::string> expected = {
-      "game.min_camera_dist = 0", "game.max_camera_dist = 0", "game.default_camera_dist = 0",
+      "game.min_camera_dist = 15", "game.max_camera_dist = 150", "game.default_camera_dist = 50",
       "combat.turn_speed = 2000", "game.tree_cover_distance = 12", "game.evolve_interval = 3",
       "game.carcass_decay_time = 0", "game.iso_cam = 0", "game.victory_points = 5", "species.num_species = 1",
       "species.avatar_species = 0", "species.num_critters = 10", "game.day_length = 150000",
@@ -58,7 +79,37 @@ TEST_F(ConfigTest, NoFileGivesEveryDefault) {
       "species1.swim = 0", "species1.proportion = 10", "species1.perception = 60 80 20",
       "species1.neighbor_distance = 20"};
   EXPECT_EQ(DescribeConfiguration(), expected);
-  EXPECT_TRUE(gConfigDiagnostics.empty());
+}
+
+// Whatever stands where ZOMA.ini should be, the game starts on the defaults and says why.
+TEST_F(ConfigTest, APathThatIsNotAReadableRegularFileCountsAsMissing) {
+  const std::string padding = "[game]\nvictory_points=9\n" + std::string(kDataFileLimit, ' ');
+  const struct {
+    const char* what;
+    void (*make)(const std::string& padding);
+    const char* problem;  // nullptr: the file is read
+  } cases[] = {
+      {"folder", [](const std::string&) { std::filesystem::create_directory("ZOMA.ini"); }, "is a folder"},
+      {"FIFO", [](const std::string&) { ASSERT_EQ(mkfifo("ZOMA.ini", 0600), 0); }, "is a FIFO, not a regular file"},
+      {"over 1 MiB", [](const std::string& text) { cScratchFolder::WriteIni(text); }, "is larger than 1 MiB"},
+      {"1 MiB", [](const std::string& text) { cScratchFolder::WriteIni(text.substr(0, kDataFileLimit)); }, nullptr},
+  };
+  const std::string path = (std::filesystem::current_path() / "ZOMA.ini").string();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove_all("ZOMA.ini");
+    c.make(padding);
+    ::testing::internal::CaptureStdout();
+    ReadConfiguration();
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    if (c.problem == nullptr) {
+      EXPECT_EQ(gConfig.victory_points, 9);
+      EXPECT_EQ(out, kCameraMend + "\n");
+      continue;
+    }
+    EXPECT_EQ(gConfig.victory_points, 5);
+    EXPECT_EQ(out, "ZOMA.ini: " + path + " " + c.problem + "; using the defaults\n" + kCameraMend + "\n");
+  }
 }
 
 // Each value goes to the field the game keeps it in; the listing checks only what was read.
@@ -154,29 +205,34 @@ TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
       "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3";
   const std::string kProportions = "ZOMA.ini: the speciesN.proportion values total ";
   const struct {
-    std::string ini, diagnostic;  // "" when nothing needs mending
+    std::string ini;
+    std::vector<std::string> diagnostics;
     std::vector<int> proportion_sums = {10};
     int evolve_interval = 3;
     uint32_t day_ms = 150000, night_ms = 3000;
   } cases[] = {
-      {"[game]\nevolve_interval=1\nday_length=0\nnight_length=1\n", "", {10}, 1, 0, 1000},
-      {"[game]\nevolve_interval=0\n", "ZOMA.ini: game.evolve_interval=0 is below 1; using 1", {10}, 1},
-      {"[game]\nevolve_interval=-3\n", "ZOMA.ini: game.evolve_interval=-3 is below 1; using 1", {10}, 1},
-      {"[game]\nday_length=0\nnight_length=0\n", kDayCycle},
-      {"[game]\nday_length=-3\nnight_length=3\n", kDayCycle},
+      {"[game]\nevolve_interval=1\nday_length=0\nnight_length=1\n", {}, {10}, 1, 0, 1000},
+      {"[game]\nevolve_interval=0\n", {"ZOMA.ini: game.evolve_interval=0 is below 1; using 1"}, {10}, 1},
+      {"[game]\nevolve_interval=-3\n", {"ZOMA.ini: game.evolve_interval=-3 is below 1; using 1"}, {10}, 1},
+      {"[game]\nday_length=0\nnight_length=0\n", {kDayCycle}},
+      {"[game]\nday_length=-3\nnight_length=3\n",
+       {"warning: ZOMA.ini: game.day_length=-3 is negative; the game takes it as 4294964296 ms, about 49.7 days",
+        kDayCycle}},
       {"[species]\nnum_species=3\n[species1]\nproportion=0\n[species2]\nproportion=0\n[species3]\nproportion=0\n",
-       kProportions + "0; using 1 for each species", {1, 2, 3}},
+       {kProportions + "0; using 1 for each species"}, {1, 2, 3}},
       {"[species]\nnum_species=2\n[species1]\nproportion=10\n[species2]\nproportion=-10\n",
-       kProportions + "0; using 1 for each species", {1, 2}},
+       {kProportions + "0; using 1 for each species"}, {1, 2}},
       {"[species]\nnum_species=2\n[species1]\nproportion=-5\n[species2]\nproportion=-5\n",
-       kProportions + "-10; using 1 for each species", {1, 2}},
+       {kProportions + "-10; using 1 for each species"}, {1, 2}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ini);
     ::testing::internal::CaptureStdout();
-    Read(c.ini);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.diagnostic.empty() ? "" : c.diagnostic + "\n");
-    EXPECT_EQ(gConfigDiagnostics, (c.diagnostic.empty() ? std::vector<std::string>{} : std::vector{c.diagnostic}));
+    Read(WithCamera(c.ini));
+    std::string out;
+    for (const std::string& line : c.diagnostics) out += line + "\n";
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), out);
+    EXPECT_EQ(gConfigDiagnostics, c.diagnostics);
     EXPECT_EQ(gConfig.evolve_interval, c.evolve_interval);
     EXPECT_EQ(gDayClock.day_ms, c.day_ms);
     EXPECT_EQ(gDayClock.night_ms, c.night_ms);
@@ -187,13 +243,114 @@ TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
   }
 }
 
+// Counts the game cannot hold or play are bounded, with a mend line; large sane ones stay.
+TEST_F(ConfigTest, SpeciesAndCritterCountsAreBounded) {
+  const struct {
+    const char* ini;
+    int num_species, num_critters;
+    std::string diagnostic;  // "" when the counts stand
+  } cases[] = {
+      {"num_critters=99999999999999999999\n", 1, 10000,
+       "ZOMA.ini: species.num_critters=1661992959 is above 10000; using 10000"},
+      {"num_species=100000\n", 1000, 10, "ZOMA.ini: species.num_species=100000 is above 1000; using 1000"},
+      {"num_species=1000\nnum_critters=10000\n", 1000, 10000, ""},
+      {"num_species=250\nnum_critters=5000\n", 250, 5000, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    Read(kCamera + "[species]\n" + c.ini);
+    EXPECT_EQ(gConfig.num_species, c.num_species);
+    EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(c.num_species));
+    EXPECT_EQ(gConfig.num_critters, c.num_critters);
+    EXPECT_EQ(gConfigDiagnostics, (c.diagnostic.empty() ? std::vector<std::string>{} : std::vector{c.diagnostic}));
+  }
+  gNumCrittersOverride = 20000;
+  Read(kCamera);
+  EXPECT_EQ(gConfig.num_critters, 10000) << "a count given on the command line is bounded alike";
+}
+
+// Limits that cannot show the world take the shipped ones; any that can stay as they are.
+TEST_F(ConfigTest, CameraLimitsThatCannotShowTheWorldAreMended) {
+  const struct {
+    const char* ini;
+    float min, max, distance;
+    bool mended;
+  } cases[] = {
+      {"min_camera_dist=5\ndefault_camera_dist=7\n", 15, 150, 50, true},
+      {"max_camera_dist=0\nmin_camera_dist=20\n", 15, 150, 50, true},
+      {"max_camera_dist=1\n", 0, 1, 0, false},
+      {"max_camera_dist=90\nmin_camera_dist=100\ndefault_camera_dist=0\n", 100, 90, 0, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    Read(std::string("[game]\n") + c.ini);
+    EXPECT_EQ(std::vector<float>({gCamera.minDistance, gCamera.maxDistance, gCamera.distance}),
+              std::vector<float>({c.min, c.max, c.distance}));
+    EXPECT_EQ(gConfigDiagnostics, (c.mended ? std::vector{kCameraMend} : std::vector<std::string>{}));
+  }
+}
+
+// Text keys read decimal numbers only: no hex floats, infinities or NaN.
+TEST_F(ConfigTest, TextKeysReadDecimalNumbersOnly) {
+  Read(kCamera + "[species1]\nwalk_speed=  2.5abc\nrun_speed=nan\nclimb=0x10\nswim=inf\n"
+                 "color=nan,0x1p4,infinity\nperception=-.5e1,+3.,0X8\n");
+  const cSpeciesRecord& s = gSpeciesTable[0];
+  EXPECT_EQ(std::vector<float>({s.walk_speed, s.run_speed, s.climb, s.swim, s.color.x, s.color.y, s.color.z,
+                                s.perception.x, s.perception.y, s.perception.z}),
+            std::vector<float>({2.5f, 0, 0, 0, 0, 0, 0, -5, 3, 0}));
+}
+
+// Values that make no sense but that the game takes as they are: one warning each, saying what
+// the game does with it; sensible neighbours get none.
+TEST_F(ConfigTest, SenselessValuesAreTakenWithAWarning) {
+  const std::string kAbout = " is negative; the game takes it as ";
+  const std::string kSpecies = "warning: ZOMA.ini: species1.";
+  const struct {
+    std::string ini;
+    std::string warning;  // "" for none
+  } cases[] = {
+      {"[game]\nday_length=-4\n", "warning: ZOMA.ini: game.day_length=-4" + kAbout + "4294963296 ms, about 49.7 days"},
+      {"[game]\nnight_length=-1\n", "warning: ZOMA.ini: game.night_length=-1" + kAbout + "4294966296 ms, about 49.7 days"},
+      {"[game]\ncarcass_decay_time=-2\n",
+       "warning: ZOMA.ini: game.carcass_decay_time=-2" + kAbout + "4294965296 ms, about 49.7 days"},
+      {"[game]\nmotive_cycle=-500\n", "warning: ZOMA.ini: game.motive_cycle=-500" + kAbout + "4294966796 ms, about 49.7 days"},
+      {"[game]\nnesting_cycle=-1\n", "warning: ZOMA.ini: game.nesting_cycle=-1" + kAbout + "4294967295 ms, about 49.7 days"},
+      {"[combat]\nturn_speed=-1\n", "warning: ZOMA.ini: combat.turn_speed=-1" + kAbout + "4294967296 ms, about 49.7 days"},
+      {"[game]\nmotive_cycle=0\n", "warning: ZOMA.ini: game.motive_cycle=0 makes the avatar's motive script run on every tick"},
+      {"[game]\nvictory_points=0\n", "warning: ZOMA.ini: game.victory_points=0 is below 1; the game is won at the first evolution"},
+      {"[species1]\nwalk_speed=-1.5\n",
+       kSpecies + "walk_speed=-1.5 is negative; the game uses it as it is, and critters of this species move backwards"},
+      {"[species1]\nrun_speed=1e999\n", kSpecies + "run_speed=1e999 is not a finite number; the game uses it as it is, "
+                                                    "and critters of this species leave the world when they move"},
+      {"[species1]\ncolor=256,0,0\n",
+       kSpecies + "color=256,0,0 has a number outside 0..255; it is drawn as the nearer of 0 and 255"},
+      {"[species1]\ncolor=0,-1\n", kSpecies + "color=0,-1 has a number outside 0..255; it is drawn as the nearer of 0 and 255"},
+      {"[game]\nday_length=0\nnight_length=1\nmotive_cycle=1\nnesting_cycle=0\nvictory_points=1\n"
+       "carcass_decay_time=0\n[combat]\nturn_speed=0\n[species1]\ncolor=0,255,0\nwalk_speed=0\nrun_speed=1e30\n",
+       ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    ::testing::internal::CaptureStdout();
+    Read(WithCamera(c.ini));
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), c.warning.empty() ? "" : c.warning + "\n");
+    EXPECT_EQ(gConfigDiagnostics, (c.warning.empty() ? std::vector<std::string>{} : std::vector{c.warning}));
+  }
+  Read(WithCamera("[game]\nvictory_points=-4\nmotive_cycle=0\n[species1]\nwalk_speed=-1\n"));
+  EXPECT_EQ(gConfig.victory_points, -4) << "the values themselves stay";
+  EXPECT_EQ(gConfig.motive_cycle, 0);
+  EXPECT_EQ(gSpeciesTable[0].walk_speed, -1.0f);
+}
+
 TEST_F(ConfigTest, EveryMendedValueOfOneFileIsListedInReadOrder) {
-  Read("[game]\nevolve_interval=0\nday_length=0\nnight_length=0\n[species1]\nproportion=0\n");
-  ASSERT_EQ(gConfigDiagnostics.size(), 3u);
-  EXPECT_NE(gConfigDiagnostics[0].find("evolve_interval"), std::string::npos);
-  EXPECT_NE(gConfigDiagnostics[1].find("day cycle"), std::string::npos);
-  EXPECT_NE(gConfigDiagnostics[2].find("proportion"), std::string::npos);
-  Read("");
+  Read("[game]\nevolve_interval=0\nvictory_points=0\nday_length=0\nnight_length=0\n[species1]\nproportion=0\n");
+  ASSERT_EQ(gConfigDiagnostics.size(), 5u);
+  EXPECT_NE(gConfigDiagnostics[0].find("max_camera_dist"), std::string::npos);
+  EXPECT_NE(gConfigDiagnostics[1].find("evolve_interval"), std::string::npos);
+  EXPECT_NE(gConfigDiagnostics[2].find("warning: ZOMA.ini: game.victory_points"), std::string::npos);
+  EXPECT_NE(gConfigDiagnostics[3].find("day cycle"), std::string::npos);
+  EXPECT_NE(gConfigDiagnostics[4].find("proportion"), std::string::npos);
+  Read(kCamera);
   EXPECT_TRUE(gConfigDiagnostics.empty()) << "every read starts a fresh list";
 }
 
@@ -265,7 +422,7 @@ TEST(ParseTriple, SplitsAtTheFirstTwoCommas) {
     float a, b, c;
   } cases[] = {{"1,2,3", 1, 2, 3},   {"7", 7, 7, 7},          {"1,2", 1, 2, 2},      {" 4, 5.5 ,\t6", 4, 5.5f, 6},
                {"1,,3", 1, 0, 3},    {"1,2,3,4", 1, 2, 3},    {"x,2,3", 0, 2, 3},    {"", 0, 0, 0},
-               {"300,-1,2e2", 300, -1, 200}};
+               {"300,-1,2e2", 300, -1, 200}, {" 2.5abc,1e,.", 2.5f, 1, 0}, {"0x10,nan,inf", 0, 0, 0}};
   for (const auto& c : cases) {
     const cVector v = ParseTriple(c.text);
     EXPECT_EQ(std::vector<float>({v.x, v.y, v.z}), std::vector<float>({c.a, c.b, c.c})) << c.text;

@@ -2,8 +2,6 @@
 // profile integers.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "platform/ini_file.h"
@@ -76,20 +74,5 @@ TEST(IniLookup, FollowsTheProfileRules) {
 TEST(ProfileInteger, SkipsLeadingBlanksOfUntrimmedText) {
   EXPECT_EQ(ProfileInteger(" \t-12x"), -12);
   EXPECT_EQ(ProfileInteger(""), 0);
-}
-
-TEST(IniFileLoad, ReadsAFileFromDiskAndTreatsAMissingOneAsEmpty) {
-  const std::string path = ::testing::TempDir() + "ini_file_test.ini";
-  {
-    std::ofstream out(path, std::ios::binary);
-    out << "[species1]\rcolor=10,20,30\r[species2]\rcolor=1,2,3";
-  }
-  const cIniFile file = cIniFile::Load(path);
-  EXPECT_EQ(file.GetString("species2", "color", ""), "1,2,3");
-  std::remove(path.c_str());
-
-  const cIniFile missing = cIniFile::Load(path);
-  EXPECT_EQ(missing.GetString("species2", "color", "255,255,255"), "255,255,255");
-  EXPECT_EQ(missing.GetInt("species", "num_species", 1), 1);
 }
 }  // namespace

@@ -240,7 +240,7 @@ TEST_F(ScriptHooksTest, StartUpCompilesFilesFromTheCurrentDirectory) {
   cScratchFolder::Write("species_evolve.txt", std::string("attack = attack + 1\0attack = 0", 30));
   testing::internal::CaptureStdout();
   InitGameScripts();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), " strike\rparse error\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), " strike\rparse error\nnesting.txt:1: parse error here\n");
 
   cKeltoGameCritter attacker = MakeCritter(10), defender = MakeCritter(50);
   RunCombatScript(&attacker, &defender);
@@ -259,7 +259,7 @@ TEST_F(ScriptHooksTest, StartUpCompilesFilesFromTheCurrentDirectory) {
   EXPECT_EQ(program.Size(), 0u);
   testing::internal::CaptureStdout();
   EXPECT_TRUE(LoadScriptFile("nesting.txt", program));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "parse error\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "parse error\nnesting.txt:1: parse error here\n");
 }
 
 // Chains of assignments through the given names; the last name ends up holding the count.

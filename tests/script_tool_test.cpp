@@ -12,46 +12,9 @@
 
 #include "script/bound_names.h"
 #include "tests/scratch_folder.h"
+#include "tests/tool_run.h"
 
 namespace {
-struct cToolResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string ReadText(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  return text.str();
-}
-
-std::string ShellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs a shell command line in the current directory with the built tools first on PATH. A
-// tool that hangs is stopped after a minute, failing the test rather than the whole run.
-cToolResult RunShell(const std::string& commandLine) {
-  const std::string script = "PATH=" ZOMA_BINARY_DIR ":$PATH; { " + commandLine + "; } >tool.out 2>tool.err";
-  const int raw = std::system(("timeout -k 5 60 bash -c " + ShellQuoted(script)).c_str());
-  cToolResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = ReadText("tool.out");
-  result.err = ReadText("tool.err");
-  return result;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream stream(text);
-  for (std::string line; std::getline(stream, line);) lines.push_back(line);
-  return lines;
-}
-
 class ScriptToolTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -72,7 +35,8 @@ TEST_F(ScriptToolTest, CheckStatusesAndMessages) {
       {"clean", "health = 20", 0, "s.txt: 2 instructions\n", ""},
       {"syntax error", "a = 1\nb = 2;", 1, "parse error\ns.txt:2: parse error here\ns.txt: 4 instructions\n", ""},
       {"error at the end", "if (a)\n b = 1\n\n", 1, "parse error\ns.txt:2: parse error here\ns.txt: 4 instructions\n", ""},
-      {"stack overflow", "x = " + std::string(10001, '(') + "1", 2, "parser stack overflow\ns.txt: 0 instructions\n", ""},
+      {"stack overflow", "x = " + std::string(10001, '(') + "1", 2,
+       "parser stack overflow\ns.txt:1: parser stack overflow here\ns.txt: 0 instructions\n", ""},
       {"token too long", "x = " + std::string(16383, 'z'), 2, "",
        "input buffer overflow, can't enlarge buffer because scanner uses REJECT\n"},
   };
@@ -103,7 +67,7 @@ TEST_F(ScriptToolTest, UsageErrorsEndWithStatus3) {
     EXPECT_EQ(result.status, 3) << arguments;
     EXPECT_NE(result.err, "") << arguments;
     if (std::string(arguments).find("missing") != std::string::npos) {
-      EXPECT_EQ(result.err, "zoma-script: cannot open missing.txt\n");
+      EXPECT_EQ(result.err, "zoma-script: missing.txt does not exist\n");
     }
   }
 }

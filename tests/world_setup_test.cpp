@@ -227,7 +227,7 @@ TEST_F(WorldSetupTest, ScarceLandStillHoldsEverything) {
     for (auto& row : gTerrainClasses)
       for (int32_t& cell : row) cell = c.fill;
     if (!*c.printed) gTerrainClasses[c.row][c.column] = kTerrainLand;
-    cScratchFolder::WriteIni("[species]\nnum_species=2\nnum_critters=20\n");
+    cScratchFolder::WriteIni("[game]\nmax_camera_dist=150\n[species]\nnum_species=2\nnum_critters=20\n");
     SeedRandom(kSeed);
     ::testing::internal::CaptureStdout();
     PopulateWorld(*gWorld);

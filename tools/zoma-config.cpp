@@ -1,6 +1,7 @@
 // zoma-config [DIR]: a designer's view of DIR's ZOMA.ini (default: the current directory),
 // read exactly as the game reads it. Prints one "section.key = value" line per key in read
-// order with the value the game holds after conversion, then a line for each mended value.
+// order with the value the game holds after conversion, then the game's own lines about the
+// file: why it could not be read, each mended value and each warning.
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,7 +11,6 @@
 
 #include "app/config.h"
 #include "game/game_clock.h"
-#include "platform/ini_file.h"
 
 namespace {
 void PrintUsage(std::FILE* to) {
@@ -34,11 +34,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zoma-config: cannot enter %s: %s\n", argv[1], std::strerror(errno));
     return 1;
   }
-  const std::string path = ConfigurationPath();
-  if (access(path.c_str(), R_OK) != 0)
-    std::fprintf(stderr, "zoma-config: %s cannot be read; the game uses the defaults below\n", path.c_str());
   StartGameClock();
-  ApplyConfiguration(cIniFile::Load(path));
+  ReadConfigurationFile(ConfigurationPath());
   for (const std::string& line : DescribeConfiguration()) std::printf("%s\n", line.c_str());
   for (const std::string& line : gConfigDiagnostics) std::printf("%s\n", line.c_str());
   return 0;

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "game/random.h"
+#include "platform/data_file.h"
 #include "platform/time_source.h"
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
 #include "script/script_code.h"
-#include "script/script_parser.h"
 #include "script/script_scanner.h"
 #include "script/script_symbols.h"
 
@@ -42,15 +42,14 @@ int UsageError() {
 // Compiles one file into the program and reports as the game would, plus where a syntax error
 // stopped the parser. Returns the parse result, or kUsageStatus for an unreadable file.
 int CompileReported(const char* file, cScriptProgram& program) {
-  std::string text;
-  if (!ReadScriptFile(file, text)) {
-    std::fprintf(stderr, "zoma-script: cannot open %s\n", file);
+  const cDataFile read = ReadDataFile(file);
+  if (!read.Read()) {
+    std::fprintf(stderr, "zoma-script: %s %s\n", file, read.problem.c_str());
     return kUsageStatus;
   }
-  const int result = ParseScript(text.c_str(), program);
+  const int result = CompileScriptText(file, read.text, program);
   // The game runs comment text on without line ends; here it ends its line before ours.
   if (result == 0 && ScriptCommentEchoed()) std::putchar('\n');
-  if (result == 1) std::printf("%s:%d: parse error here\n", file, ScriptTokenLine());
   return result;
 }
 
@@ -81,11 +80,7 @@ int Check(int argc, char** argv) {
 // Names, not number texts, have slots worth showing or setting.
 bool IsNameSymbol(const std::string& text) { return !text.empty() && std::isalpha(static_cast<unsigned char>(text[0])); }
 
-int NameSlot(const std::string& name) {
-  const auto found = std::find(ScriptSymbolTable.begin(), ScriptSymbolTable.end(), name);
-  if (found == ScriptSymbolTable.end() || !IsNameSymbol(name)) return -1;
-  return static_cast<int>(found - ScriptSymbolTable.begin());
-}
+int NameSlot(const std::string& name) { return IsNameSymbol(name) ? FindScriptSymbol(name) : -1; }
 
 // NAME=VALUE into the frame; false (with a message) when it is malformed or names no slot.
 bool SetSlot(const char* assignment, float* slots) {

@@ -61,7 +61,7 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
     options.seed = static_cast<uint32_t>(number);
   } else if (flag == "--days" && ParseNumber(value, 100000, number) && number > 0) {
     options.days = static_cast<long>(number);
-  } else if (flag == "--critters" && ParseNumber(value, 1000000, number)) {
+  } else if (flag == "--critters" && ParseNumber(value, kMostCritters, number)) {
     options.critters = static_cast<long>(number);
   } else {
     return false;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The game and its ZOMA.ini as a player meets them: started with no ZOMA.ini, with the shipped
-# one, and with a broken one (evolve_interval 0, every proportion 0, a day and a night of 0 s),
-# it shows its window and keeps answering the keyboard; the broken file's values are mended
-# and named on standard output, and the sound files give no such line.
+# one, with a broken one (evolve_interval 0, every proportion 0, a day and a night of 0 s), and
+# with folders and a FIFO where ZOMA.ini and two scripts should be, it shows its window and
+# keeps answering the keyboard; what it could not read and the broken file's values are named
+# on standard output, and the shipped file gives no such line.
 source "$(dirname "$0")/lib.sh"
 
 MENDED_LINES=(
@@ -21,8 +22,7 @@ make_data() {
   echo "$dir"
 }
 
-# A running game redraws at once when the view changes (or, with the camera at distance 0,
-# labels the nest under the pointer); a hung one does neither.
+# A running game redraws at once when the view changes; a hung one does not.
 answers_keys() {
   local main=$1 label=$2 before after changed
   before=$(screenshot "$label-before.png" "$main")
@@ -51,8 +51,27 @@ no_mended_lines() {
   ! grep -qF "ZOMA.ini: " "$GAME_OUT" || fail "$1: a sound file was reported as mended: $(grep -F "ZOMA.ini: " "$GAME_OUT")"
 }
 
+# Lines naming what the game could not read, or mended, in the game's folder.
+expect_lines() {
+  local label=$1 line
+  shift
+  for line in "$@"; do
+    grep -qF "$line" "$GAME_OUT" || fail "$label: standard output lacks \"$line\""
+  done
+}
+
+CAMERA_MEND="ZOMA.ini: game.max_camera_dist=0 cannot show the world; using 15, 150 and 50 for the smallest, largest and starting distance"
+
 play_with no-ini "$(make_data none "")"
-no_mended_lines no-ini
+expect_lines no-ini "ZOMA.ini: $E2E_WORK/game/ZOMA.ini does not exist; using the defaults" "$CAMERA_MEND"
+
+folders=$(make_data folders "")
+mkdir "$folders/ZOMA.ini"
+rm "$folders/combat.txt" && mkdir "$folders/combat.txt"
+rm "$folders/species_evolve.txt" && mkfifo "$folders/species_evolve.txt"
+play_with folders "$folders"
+expect_lines folders "ZOMA.ini: $E2E_WORK/game/ZOMA.ini is a folder; using the defaults" "$CAMERA_MEND" \
+  "combat.txt is a folder; it counts as missing" "species_evolve.txt is a FIFO, not a regular file; it counts as missing"
 
 play_with shipped "$ZOMA_SOURCE_DIR/data"
 no_mended_lines shipped
@@ -61,10 +80,8 @@ broken="[game]\nmin_camera_dist=15\nmax_camera_dist=150\ndefault_camera_dist=50\
 broken+="[species1]\nproportion=0\nwalk_speed=1\n[species2]\nproportion=0\nwalk_speed=1\n[species3]\nproportion=0\nwalk_speed=1\n"
 play_with broken "$(make_data broken "$broken")"
 # Script comments are echoed without a line end, so a line may follow one on the same line.
-for line in "${MENDED_LINES[@]}"; do
-  grep -qF "$line" "$GAME_OUT" || fail "broken: standard output lacks \"$line\""
-done
+expect_lines broken "${MENDED_LINES[@]}"
 sleep 2
 game_running || fail "broken: the game ended"
 stop_game
-echo "config: the game plays with no ZOMA.ini, the shipped one and a broken one, whose values are mended and named"
+echo "config: the game plays with no ZOMA.ini, folders and a FIFO for its files, the shipped one and a broken one, whose values are mended and named"
