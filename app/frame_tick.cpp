@@ -12,7 +12,7 @@
 
 namespace {
 constexpr uint32_t kTickPeriodMs = 20;
-constexpr float kNestBuildingMs = 10000.0f;
+constexpr uint32_t kNestBuildingMs = 10000;
 constexpr float kWheelZoomStep = 3.0f;
 constexpr float kDegreesPerRadian = 57.295826f;
 constexpr float kFollowEasing = 0.1f;
@@ -30,10 +30,10 @@ void ScrollAtWindowEdge(int windowWidth, int mouseX) {
 
 void AdvanceNestBuilding() {
   if (!gGameState.nestBuilding) return;
-  const float elapsed = static_cast<float>(GameTime()) - gGameState.nestBuildStartMs;
-  const float remaining = kNestBuildingMs - elapsed;
+  // The clock's own wrapping difference: building started just before the wrap still ends.
+  const uint32_t elapsed = GameTime() - gGameState.nestBuildStartMs;
   RunMoveNestScript(gWorld->GetAvatar());
-  if (remaining < 0.0f) {
+  if (elapsed > kNestBuildingMs) {
     gGameState.nestBuilding = false;
     nest_move_allowed = false;
     gWorld->MoveAvatarNest();
@@ -63,7 +63,7 @@ void LevelUp() { OpenEvolutionDialog(); }
 void BuildNest() {
   if (gGameState.nestBuilding || !nest_move_allowed) return;
   gGameState.nestBuilding = true;
-  gGameState.nestBuildStartMs = static_cast<float>(GameTime());
+  gGameState.nestBuildStartMs = GameTime();
 }
 
 void CancelNestBuildingIfMoving() {
