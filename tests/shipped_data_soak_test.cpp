@@ -59,7 +59,7 @@ enum class eGoal { kHunt, kEat, kCarry, kVisitNest, kStroll, kSteer, kBuildNest,
 
 // The player: a goal for half a minute at a time, the pointer over the goal (or toward it at
 // the window's edge, which also turns the view) and a click once it lies under the pointer;
-// the evolution dialog answered with + on one row and Ok; now and then a death by K.
+// the evolution dialog answered; now and then (about every 19 days) a death by K.
 class cScriptedPlayer {
  public:
   void Act(int frame) {
@@ -69,7 +69,7 @@ class cScriptedPlayer {
     if (can_evolve) return Key('e');
     const eGoal goal = static_cast<eGoal>(frame / kGoalFrames % static_cast<int>(eGoal::kCount));
     if (frame % kGoalFrames == 0) StartGoal(goal, frame);
-    if (frame % (7 * kGoalFrames * static_cast<int>(eGoal::kCount)) == kGoalFrames / 2) Key('k');
+    if (frame % (14 * kGoalFrames * static_cast<int>(eGoal::kCount)) == kGoalFrames / 2) Key('k');
     switch (goal) {
       case eGoal::kHunt: return Approach(Prey());
       case eGoal::kEat: return Approach(NearestCarcass());
@@ -96,17 +96,17 @@ class cScriptedPlayer {
     }
   }
 
-  // Every other advance goes to "Win Game:", the others round the six abilities.
+  // One move at a time: + on "Win Game:", + on one of the six abilities in turn, then Ok.
   void AnswerDialog() {
-    if (!dialogRaised_) {
-      const int row = gFigures.evolutions % 2 ? 6 : gFigures.evolutions / 2 % 6;
-      Click(235, 242 + 30 * row);  // + on the row
-      dialogRaised_ = true;
+    if (dialogStep_ == 0) {
+      Click(235, 242 + 30 * 6);
+    } else if (dialogStep_ == 1) {
+      Click(235, 242 + 30 * static_cast<int>(gFigures.evolutions % 6));
     } else {
-      Click(245, 470);  // Ok
-      dialogRaised_ = false;
+      Click(245, 470);
       ++gFigures.evolutions;
     }
+    dialogStep_ = (dialogStep_ + 1) % 3;
   }
 
   // Near enough to act on it: the pointer over it and a click once the frame has picked it.
@@ -154,7 +154,7 @@ class cScriptedPlayer {
   void Release() { OnMouseButton(kLeftButton, kButtonUp, gInputState.dragX, gInputState.dragY); }
 
   int holding_ = 0;
-  bool dialogRaised_ = false;
+  int dialogStep_ = 0;
   int approaches_ = 0;
 };
 
