@@ -35,7 +35,7 @@ void AdvanceUnpausedFrame() {
   CancelNestBuildingIfMoving();
   if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
   ClampCameraDistance();
-  TickIfDue(glutGet(GLUT_WINDOW_WIDTH), gInputState.mouseX);
+  TickIfDue(glutGet(GLUT_WINDOW_WIDTH), EdgeScrollPointerX());
   UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
 }
 }  // namespace

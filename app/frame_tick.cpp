@@ -13,15 +13,18 @@
 
 namespace {
 constexpr uint32_t kTickPeriodMs = 20;
-constexpr float kNestBuildingMs = 10000.0f;
+constexpr uint32_t kNestBuildingMs = 10000;
 constexpr float kWheelZoomStep = 3.0f;
 constexpr float kDegreesPerRadian = 57.295826f;
 constexpr float kFollowEasing = 0.1f;
 
-// Up to 5 degrees per tick at the window edge, falling to 0.2 at 24 pixels in.
-void ScrollAtWindowEdge(int windowWidth, int mouseX) {
-  if (mouseX < 25) gCamera.yawOffset -= (1.0f - mouseX * 0.04f) * 5.0f;
-  if (mouseX > windowWidth - 25) gCamera.yawOffset += ((mouseX - windowWidth) * 0.04f + 1.0f) * 5.0f;
+// Up to 5 degrees per tick at the window edge, falling to 0.2 at 24 pixels in; only while the
+// pointer is known to be in the window. The wrap applies on every tick.
+void ScrollAtWindowEdge(int windowWidth, std::optional<int> pointerX) {
+  if (pointerX && *pointerX < 25) gCamera.yawOffset -= (1.0f - *pointerX * 0.04f) * 5.0f;
+  if (pointerX && *pointerX > windowWidth - 25) {
+    gCamera.yawOffset += ((*pointerX - windowWidth) * 0.04f + 1.0f) * 5.0f;
+  }
   if (gCamera.yawOffset < 0.0f) {
     gCamera.yawOffset += 360.0f;
   } else if (gCamera.yawOffset > 360.0f) {
@@ -31,10 +34,10 @@ void ScrollAtWindowEdge(int windowWidth, int mouseX) {
 
 void AdvanceNestBuilding() {
   if (!gGameState.nestBuilding) return;
-  const float elapsed = static_cast<float>(GameTime()) - gGameState.nestBuildStartMs;
-  const float remaining = kNestBuildingMs - elapsed;
+  // The clock's own wrapping difference: building started just before the wrap still ends.
+  const uint32_t elapsed = GameTime() - gGameState.nestBuildStartMs;
   RunMoveNestScript(gWorld->GetAvatar());
-  if (remaining < 0.0f) {
+  if (elapsed > kNestBuildingMs) {
     gGameState.nestBuilding = false;
     nest_move_allowed = false;
     gWorld->MoveAvatarNest();
@@ -64,26 +67,26 @@ void LevelUp() { OpenEvolutionDialog(); }
 void BuildNest() {
   if (gGameState.nestBuilding || !nest_move_allowed) return;
   gGameState.nestBuilding = true;
-  gGameState.nestBuildStartMs = static_cast<float>(GameTime());
+  gGameState.nestBuildStartMs = GameTime();
 }
 
 void CancelNestBuildingIfMoving() {
   if (gWorld->GetAvatar()->speed != 0.0f) gGameState.nestBuilding = false;
 }
 
-bool TickIfDue(int windowWidth, int mouseX) {
+bool TickIfDue(int windowWidth, std::optional<int> pointerX) {
   if (!gGameState.tickClockStarted) {
     gGameState.tickClockStarted = true;
     gGameState.lastTickMs = GameTime();
     return false;
   }
   if (GameTime() - gGameState.lastTickMs <= kTickPeriodMs) return false;
-  RunTick(windowWidth, mouseX);
+  RunTick(windowWidth, pointerX);
   return true;
 }
 
-void RunTick(int windowWidth, int mouseX) {
-  ScrollAtWindowEdge(windowWidth, mouseX);
+void RunTick(int windowWidth, std::optional<int> pointerX) {
+  ScrollAtWindowEdge(windowWidth, pointerX);
   SetScriptIsDay(gDayClock.IsDay());  // for the two hooks that run before the world's tick
   AdvanceNestBuilding();
   if (gWorld->GetAvatar()->carried) RunCarryCarcassScript(gWorld->GetAvatar());

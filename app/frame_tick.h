@@ -3,6 +3,8 @@
 // (frame_loop_gl) feeds them the wheel, the pointer and the window size, steers and draws.
 #pragma once
 
+#include <optional>
+
 #include "game/vector.h"
 
 // Control-panel commands; the E key opens Level Up and the M key builds a nest too.
@@ -21,11 +23,12 @@ void CancelNestBuildingIfMoving();
 
 // Unpaused frame, tick step: on the first unpaused frame only starts the tick clock; after
 // that runs one tick when more than 20 ms of game time have passed since the last one.
-// `windowWidth` and `mouseX` drive edge scrolling. Returns true when a tick ran.
-bool TickIfDue(int windowWidth, int mouseX);
+// `windowWidth` and `pointerX` drive edge scrolling; with no pointer x (the pointer is not in
+// the window) nothing scrolls. Returns true when a tick ran.
+bool TickIfDue(int windowWidth, std::optional<int> pointerX);
 
 // One tick: edge scrolling, nest building with its script, the carry script, WorldTick.
-void RunTick(int windowWidth, int mouseX);
+void RunTick(int windowWidth, std::optional<int> pointerX);
 
 // Unpaused frame, last step: `groundUnderMouse` is the ground point under the pointer relative
 // to the avatar; the hovered object is the one nearest to it within picking distance, or none.

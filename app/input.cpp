@@ -31,13 +31,18 @@ void StartOrbit(int x, int y) {
   gInputWindow->SetMotionHandler(eMotionHandler::kOrbit);
 }
 
+// Any release ends the orbit and the steering drag.
+void EndDrag() {
+  gInputWindow->SetMotionHandler(eMotionHandler::kNone);
+  gInputState.leftDragActive = false;
+}
+
 // Releasing a long left press presses again at the window centre, where the avatar is drawn:
 // the avatar is given its own position and stops. A press the dialog took was no press on the
 // world, so its release must not stop the avatar or act on whatever lies under the dialog.
 void ReleaseButton(int button, int x, int y) {
-  gInputWindow->SetMotionHandler(eMotionHandler::kNone);
+  EndDrag();
   if (EvolutionDialogVisible()) EvolutionDialogMouseUp(x, y);
-  gInputState.leftDragActive = false;
   if (button == kLeftButton && !gInputState.leftPressOnDialog && HeldLongerThanAClick()) {
     const int cx = static_cast<int>(gInputWindow->Width() * 0.5f);
     const int cy = static_cast<int>(gInputWindow->Height() * 0.5f);
@@ -69,9 +74,20 @@ cInputWindow* SetInputWindow(cInputWindow* window) {
 
 void ResetInputState() { gInputState = cInputState{}; }
 
+// Passive motion is only reported while the pointer is in the window.
 void OnMouseMove(int x, int y) {
   gInputState.mouseX = x;
   gInputState.mouseY = y;
+  gInputState.pointerKnown = true;
+}
+
+void OnMouseEntry(int state) {
+  if (state == kPointerLeft) gInputState.pointerKnown = false;
+}
+
+std::optional<int> EdgeScrollPointerX() {
+  if (!gInputState.pointerKnown) return std::nullopt;
+  return gInputState.mouseX;
 }
 
 void OnMouseButton(int button, int state, int x, int y) {
@@ -83,6 +99,11 @@ void OnMouseButton(int button, int state, int x, int y) {
   } else if (button == kLeftButton && state == kButtonDown) {
     PressLeft(x, y);
   }
+}
+
+// Buttons 3 and 4 are the wheel's: never held in a drag.
+void OnMouseButtonUnderMessageBox(int button, int state) {
+  if (gInputWindow && state == kButtonUp && button <= kRightButton) EndDrag();
 }
 
 // One degree per pixel; pitch is not limited (the top-down view forces it back to 90).

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "game/vector.h"
 
 struct cInputState {
   int mouseX = 0, mouseY = 0;  // last passive-motion position, window pixels, y down
+  bool pointerKnown = false;   // mouseX/mouseY are where the pointer is now, inside the window
   int dragX = 0, dragY = 0;    // last press, then last drag motion
   bool leftDragActive = false;
   uint32_t leftPressMs = 0;
@@ -23,6 +25,9 @@ constexpr int kRightButton = 2;
 constexpr int kButtonDown = 0;
 constexpr int kButtonUp = 1;
 constexpr int kSpecialKeyUp = 101;
+// GLUT's entry states: the pointer left or entered the window.
+constexpr int kPointerLeft = 0;
+constexpr int kPointerEntered = 1;
 
 // Which drag handler receives pointer motion while a button is held.
 enum class eMotionHandler { kNone, kOrbit, kSteer };
@@ -43,7 +48,15 @@ class cInputWindow {
 cInputWindow* SetInputWindow(cInputWindow* window);
 
 void OnMouseMove(int x, int y);
+// GLUT's entry callback. Entering tells no position: it is known again at the next motion.
+void OnMouseEntry(int state);
+// The pointer's x for edge scrolling: none while the pointer is outside the window (on the
+// control panel beside it, say) or has not moved in it since the window opened or it came back.
+std::optional<int> EdgeScrollPointerX();
 void OnMouseButton(int button, int state, int x, int y);
+// A button event for the game window while a message box holds the game: presses are ignored,
+// but a release still ends the drag its press began, so that no drag outlives the box.
+void OnMouseButtonUnderMessageBox(int button, int state);
 void OnOrbitDrag(int x, int y);
 void OnSteerDrag(int x, int y);
 void OnKeyboard(unsigned char key, int x, int y);

@@ -8,6 +8,7 @@
 static_assert(kSpecialKeyUp == GLUT_KEY_UP);
 static_assert(kLeftButton == GLUT_LEFT_BUTTON && kRightButton == GLUT_RIGHT_BUTTON);
 static_assert(kButtonDown == GLUT_DOWN && kButtonUp == GLUT_UP);
+static_assert(kPointerLeft == GLUT_LEFT && kPointerEntered == GLUT_ENTERED);
 
 namespace {
 class cGlutInputWindow : public cInputWindow {

@@ -47,10 +47,13 @@ void CreateMainWindow() {
   glutReshapeWindow(kWindowWidth, kWindowHeight);
 }
 
-// Input to the game window is ignored while a message box is open; Shift and the wheel are noted
-// for the simulation before the handlers run.
+// Input to the game window is ignored while a message box is open, but for a release, which
+// still ends a drag; Shift and the wheel are noted for the simulation before the handlers run.
 void OnGameMouseButton(int button, int state, int x, int y) {
-  if (MessageBoxWindowOpen()) return;
+  if (MessageBoxWindowOpen()) {
+    OnMouseButtonUnderMessageBox(button, state);
+    return;
+  }
   NoteShiftFromModifiers();
   if (TakeWheelButton(button, state)) return;
   OnMouseButton(button, state, x, y);
@@ -74,6 +77,7 @@ void OnGameWindowClosed() { std::exit(0); }
 void RegisterCallbacks() {
   glutDisplayFunc(DisplayFrame);
   glutPassiveMotionFunc(OnMouseMove);
+  glutEntryFunc(OnMouseEntry);
   glutMouseFunc(OnGameMouseButton);
   glutSpecialFunc(OnGameSpecialKey);
   glutKeyboardFunc(OnGameKeyboard);

@@ -13,7 +13,7 @@ struct cGameState {
   int paused = 0;  // also the live variable of the "Pause" check box
   uint32_t lastTickMs = 0;
   bool nestBuilding = false;
-  float nestBuildStartMs = 0.0f;
+  uint32_t nestBuildStartMs = 0;
   cKeltoGameObject* hoveredObject = nullptr;
   bool freeZoom = true;
   bool firstFrame = true;

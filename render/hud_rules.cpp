@@ -11,8 +11,8 @@ cColour MotiveBarColour(float fraction) {
   return {0.0f, 1.0f, 0.0f};
 }
 
-float NestBuildProgress(uint32_t nowMs, float startMs, float windowWidth) {
-  return (static_cast<float>(nowMs) - startMs) * windowWidth * 0.00005f;
+float NestBuildProgress(uint32_t nowMs, uint32_t startMs, float windowWidth) {
+  return static_cast<float>(nowMs - startMs) * windowWidth * 0.00005f;
 }
 
 const char* FighterCaption(const cKeltoGameCritter& fighter) {

@@ -14,6 +14,6 @@ float MotiveFraction(float motive);
 cColour MotiveBarColour(float fraction);
 // Pixels of the nest-building bar filled after building since `startMs`: half the window
 // width over the 10 seconds building takes; not clamped.
-float NestBuildProgress(uint32_t nowMs, float startMs, float windowWidth);
+float NestBuildProgress(uint32_t nowMs, uint32_t startMs, float windowWidth);
 // "Avatar" for the world's avatar, "Critter" for any other fighter.
 const char* FighterCaption(const cKeltoGameCritter& fighter);

@@ -10,8 +10,7 @@ constexpr float kLastWarningMs = 5000.0f;
 }
 
 cColour CarcassColour(const cKeltoGameCarcass& carcass, uint32_t nowMs, float decayMs) {
-  // Age in whole milliseconds; the clock is taken as unsigned, so late clocks stay positive.
-  const auto age = static_cast<int64_t>(static_cast<float>(nowMs) - carcass.created_ms);
+  const uint32_t age = nowMs - carcass.created_ms;  // wrapping, as the decay itself
   const float remaining = decayMs - static_cast<float>(age);
   if (remaining < kLastWarningMs) return {0.0f, 0.0f, 0.0f};
   if (carcass.carrier) return {0.4f, 0.4f, 0.4f};

@@ -87,15 +87,17 @@ TEST_F(FrameStepTest, TicksOnlyAfterMoreThanTwentyMillisecondsAndNotOnTheFirstFr
   }
 }
 
+// With no pointer in the window nothing scrolls, but the offset is still wrapped.
 TEST_F(FrameStepTest, EdgeScrollingTurnsUpToFiveDegreesPerTickAndWrapsOnce) {
-  struct { int mouseX; float offset, expected; } cases[] = {
+  struct { std::optional<int> mouseX; float offset, expected; } cases[] = {
       {25, 10, 10},  {775, 10, 10},   {24, 10, 9.8f},  {776, 10, 10.2f}, {0, 10, 5},
       {800, 10, 15}, {400, 360, 360}, {400, -0.5f, 359.5f}, {0, 2, 357}, {800, 358, 3},
+      {std::nullopt, 10, 10}, {std::nullopt, -0.5f, 359.5f},
   };
   for (const auto& c : cases) {
     gCamera.yawOffset = c.offset;
     RunTick(800, c.mouseX);
-    EXPECT_NEAR(gCamera.yawOffset, c.expected, 1e-4) << "x " << c.mouseX << " from " << c.offset;
+    EXPECT_NEAR(gCamera.yawOffset, c.expected, 1e-4) << "x " << c.mouseX.value_or(-1) << " from " << c.offset;
   }
 }
 

@@ -30,9 +30,9 @@ TEST(MotiveBar, ColourChangesAtTheSinglePrecisionThresholds) {
 }
 
 TEST(NestBuildingBar, FillsHalfTheWindowOverTenSecondsAndKeepsGrowing) {
-  struct { uint32_t now; float start, pixels; } cases[] = {
+  struct { uint32_t now, start; float pixels; } cases[] = {
       {1000, 1000, 0}, {6000, 1000, 200}, {11000, 1000, 400}, {16000, 1000, 600},
-      {3000000000u, 3000000000.0f, 0}};
+      {3000000000u, 3000000000u, 0}, {1000, 0xFFFFFFFFu - 3999, 200}};
   for (const auto& c : cases) {
     EXPECT_FLOAT_EQ(NestBuildProgress(c.now, c.start, 800.0f), c.pixels) << c.now;
   }
@@ -57,12 +57,13 @@ TEST_F(HudWorldTest, FighterPanelsNameTheAvatar) {
 
 TEST_F(HudWorldTest, CarcassTurnsBlackInItsLastFiveSecondsAlsoWhileCarried) {
   const cColour black{0, 0, 0}, grey{0.4f, 0.4f, 0.4f}, orange{1, 0.6f, 0};
-  // With a life of 60000 ms; a clock past 2^31 still counts its age as positive.
-  struct { float created; uint32_t now; bool carried; cColour colour; } cases[] = {
+  // With a life of 60000 ms; late clocks and the wrap at 2^32 count the age as it is.
+  struct { uint32_t created, now; bool carried; cColour colour; } cases[] = {
       {1000, 1000, false, orange},  {1000, 55999, false, orange}, {1000, 56000, false, orange},
       {1000, 56001, false, black},  {1000, 70000, false, black},  {1000, 30000, true, grey},
-      {1000, 56001, true, black},   {3e9f, 3000010000u, false, orange},
-      {3e9f, 3000060000u, false, black}};
+      {1000, 56001, true, black},   {3000000000u, 3000010000u, false, orange},
+      {3000000000u, 3000060000u, false, black}, {0xFFFFFFFFu - 9999, 45000, false, orange},
+      {0xFFFFFFFFu - 9999, 45001, false, black}};
   for (const auto& c : cases) {
     cKeltoGameCarcass carcass;
     carcass.created_ms = c.created;

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "app/input.h"
+#include "platform/message_box.h"
 #include "platform/mouse_wheel.h"
+#include "world/world_tick.h"
 #include "world_test_support.h"
 
 namespace {
@@ -144,6 +146,55 @@ TEST_F(InputTest, ReleasingALongLeftPressStopsTheAvatarOrActsOnTheObjectThere) {
       ExpectTarget(110.0f, 100.0f);
     }
     TearDown();
+  }
+}
+
+// Hold the left button, press K with no victory points needed: the death opens "You Win", and
+// the button is let go while the box holds the game. The release still ends the drag, so the
+// avatar does not steer on by itself once the box is dismissed.
+TEST_F(InputTest, AReleaseWhileAMessageBoxIsOpenStillEndsTheDrag) {
+  static int boxes = 0;
+  boxes = 0;
+  const MessageBoxBackend previous = SetMessageBoxBackend([](const std::string&, const std::string&) {
+    ++boxes;
+    OnMouseButtonUnderMessageBox(kLeftButton, kButtonUp);
+  });
+  gConfig.victory_points = 0;
+  SetGameTime(1000);
+  Press(600, 300);
+  SetGameTime(1500);
+  Keys("k");
+  WorldTick();
+  SetMessageBoxBackend(previous);
+  ASSERT_EQ(boxes, 1);
+  EXPECT_FALSE(gInputState.leftDragActive) << "the frame would keep steering toward (600, 300)";
+  EXPECT_EQ(window.motion, eMotionHandler::kNone);
+
+  // Under a box, only the release of a real button ends a drag: not a press, not the wheel's 3 and 4.
+  struct { int button, state; bool ends; } events[] = {
+      {kLeftButton, kButtonUp, true}, {1, kButtonUp, true},      {kRightButton, kButtonUp, true},
+      {3, kButtonUp, false},          {4, kButtonUp, false},     {kLeftButton, kButtonDown, false},
+  };
+  for (const auto& e : events) {
+    Press(600, 300);
+    OnMouseButtonUnderMessageBox(e.button, e.state);
+    EXPECT_EQ(gInputState.leftDragActive, !e.ends) << "button " << e.button << " state " << e.state;
+    EXPECT_EQ(window.motion == eMotionHandler::kNone, e.ends) << "button " << e.button << " state " << e.state;
+  }
+}
+
+// Edge scrolling must not act on a pointer that is elsewhere: over the control panel beside the
+// window, or anywhere at all before it first moves in a fresh window.
+TEST_F(InputTest, ThePointerIsKnownForEdgeScrollingOnlyFromAMotionInsideTheWindowUntilItLeaves) {
+  struct { const char* event; int state, x; std::optional<int> pointerX; } steps[] = {
+      {"fresh window", -1, 0, std::nullopt},  {"entered", kPointerEntered, 0, std::nullopt},
+      {"moved", -1, 10, 10},                  {"left", kPointerLeft, 0, std::nullopt},
+      {"back", kPointerEntered, 0, std::nullopt}, {"moved", -1, 790, 790},
+  };
+  for (const auto& s : steps) {
+    if (s.state >= 0) OnMouseEntry(s.state);
+    if (s.x > 0) OnMouseMove(s.x, 300);
+    EXPECT_EQ(EdgeScrollPointerX(), s.pointerX) << s.event;
   }
 }
 

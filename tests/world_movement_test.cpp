@@ -217,11 +217,11 @@ TEST_F(WorldMovementTest, LeavingCoverKeepsTheAvatarHiddenForOneAndAHalfSeconds)
     uint32_t ms;
     float treeDistance;
     bool hidden;
-    uint32_t exitTimer;
+    std::optional<uint32_t> exitTimer;
   } steps[] = {
-      {1000, 50, false, 0},  // never hidden: no timer
-      {1000, 5, true, 0},     {3000, 50, true, 3000}, {3500, 50, true, 3000},
-      {4000, 5, true, 3000},  {4500, 50, true, 3000}, {4501, 50, false, 0},
+      {1000, 50, false, {}},  // never hidden: no timer
+      {1000, 5, true, {}},    {3000, 50, true, 3000}, {3500, 50, true, 3000},
+      {4000, 5, true, 3000},  {4500, 50, true, 3000}, {4501, 50, false, {}},
   };
   for (const auto& s : steps) {
     SetGameTime(s.ms);

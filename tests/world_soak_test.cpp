@@ -3,18 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <unordered_set>
 
 #include "script/game_scripts.h"
 #include "script/script_parser.h"
+#include "tests/world_invariants.h"
 #include "tests/world_test_support.h"
 #include "world/script_hooks.h"
-#include "world/senses.h"
 #include "world/world_tick.h"
 
 using namespace world_test;
@@ -78,54 +76,6 @@ void PlayerActs(int tick, cSoakCoverage& coverage) {
   }
 }
 
-bool Finite(const cVector& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
-
-template <typename T>
-bool Contains(const std::vector<T*>& list, const void* item) {
-  return std::find(list.begin(), list.end(), item) != list.end();
-}
-
-using cLive = std::unordered_set<const cKeltoGameCritter*>;
-
-// The first broken invariant of the world, or "".
-std::string FirstViolation(const cLive& live) {
-  std::string found;
-  auto check = [&found](bool holds, const char* what, const char* who = "") {
-    if (!holds && found.empty()) found = std::string(who) + what;
-  };
-  const cKeltoGameWorld& world = *gWorld;
-  for (const cKeltoGameCritter* c : live) {
-    const char* who = c->is_avatar ? "avatar: " : "critter: ";
-    const cVector& p = c->position;
-    check(Finite(p) && std::isfinite(c->heading) && std::isfinite(c->speed) && Finite(c->target),
-          "a number went non-finite", who);
-    check(p.x >= 0.0f && p.x <= 512.0f && p.z >= 0.0f && p.z <= 512.0f, "position outside the world", who);
-    check(!CannotEnter(*c, TerrainClassAt(p.x, 0.0f, p.z)), "standing where it cannot", who);
-    for (const cKeltoGameCritter* n : c->neighbours) check(live.count(n), "neighbour is not a live critter", who);
-    check(!c->prey || live.count(c->prey), "prey is not a live critter", who);
-    check(c->known_plants.size() <= 3, "remembers more than three plants", who);
-  }
-  for (const cFight& f : world.fights) check(live.count(f.a) && live.count(f.b), "fight names a dead object");
-  for (const cMeal& m : world.meals) {
-    check(live.count(m.eater), "meal names a dead eater");
-    check(m.food ? Contains(world.carcasses, m.food) : m.done, "meal names a removed carcass");
-  }
-  for (const cNestVisit& v : world.nest_visits) {
-    check(Contains(world.nests, v.nest) && live.count(v.visitor), "nest visit names a dead object");
-  }
-  const cKeltoGameCarcass* carried = world.GetAvatar()->carried;
-  check(!carried || (Contains(world.carcasses, carried) && carried->carrier == world.GetAvatar()),
-        "the avatar carries something not in the world");
-  for (const cKeltoGameCarcass* carcass : world.carcasses) {
-    check(Contains(world.objects, carcass), "carcass missing from the object list");
-  }
-  check(world.objects.size() == world.plants.size() + world.critters.size() + world.carcasses.size() + world.nests.size(),
-        "object list out of step with the typed lists");
-  check(!gGameState.hoveredObject || Contains(world.objects, gGameState.hoveredObject),
-        "hovered object is not in the world");
-  return found;
-}
-
 // A hash of everything that moves or changes, exactly (floats in hex), and the next draw.
 size_t WorldDigest() {
   std::ostringstream out;
@@ -167,8 +117,7 @@ void LoadSoakScripts() {
 cSoakCoverage RunSoak(uint32_t seed, bool checkEveryTick) {
   BuildSampleWorld(seed, kSoakCritters);
   LoadSoakScripts();
-  cLive live(gWorld->critters.begin(), gWorld->critters.end());
-  live.insert(gWorld->GetAvatar());
+  const cLive live = LiveCritters();
   cSoakCoverage coverage;
   for (int tick = 1; tick <= kSoakTicks; ++tick) {
     SetGameTime(tick * kTickMs);

@@ -31,7 +31,7 @@ bool SwapRemoveAll(std::vector<T*>& list, const T* item) {
 cKeltoGameCarcass* cKeltoGameWorld::AddCarcass(const cVector& point) {
   auto* carcass = new cKeltoGameCarcass;
   carcass->food = 100.0f;
-  carcass->created_ms = static_cast<float>(GameTime());  // unsigned, so late clocks stay positive
+  carcass->created_ms = GameTime();
   carcass->carrier = nullptr;
   carcass->SetPosition(point);
   objects.push_back(carcass);
@@ -81,7 +81,8 @@ void cKeltoGameWorld::UpdateCarcasses() {
   for (size_t i = 0; i < carcasses.size();) {
     cKeltoGameCarcass* carcass = carcasses[i];
     if (carcass->carrier) carcass->SetPosition(carcass->carrier->position);
-    if (static_cast<float>(GameTime()) - carcass->created_ms > gConfig.carcass_decay_time) {
+    // The age as the clock's own wrapping difference: exact late in the clock and across its wrap.
+    if (static_cast<float>(GameTime() - carcass->created_ms) > gConfig.carcass_decay_time) {
       EndMealsOf(carcass);
       RemoveCarcass(carcass);
     } else {

@@ -97,10 +97,10 @@ void cKeltoGameCritter::UpdateCover() {
   }
   if (under) return;
   // Leaving cover: stay hidden for a while. Coming back does not restart a running timer.
-  if (cover_exit_ms == 0) {
-    cover_exit_ms = GameTime();
-  } else if (GameTime() - cover_exit_ms > kCoverLingerMs) {
+  if (!cover_exit_ms) {
+    cover_exit_ms = GameTime();  // any value, 0 too: the clock wraps to 0 after about 49.7 days
+  } else if (GameTime() - *cover_exit_ms > kCoverLingerMs) {
     hidden = false;
-    cover_exit_ms = 0;
+    cover_exit_ms.reset();
   }
 }

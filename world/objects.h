@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ class cKeltoGamePlant : public cKeltoGameObject {
 class cKeltoGameCarcass : public cKeltoGameObject {
  public:
   float food = 100.0f;
-  float created_ms = 0.0f;
+  uint32_t created_ms = 0;  // game time at the kill; its age is a wrapping difference
   cKeltoGameCritter* carrier = nullptr;
 
   std::string GetDescription() const override { return "Dead Critter, Not Walking"; }
@@ -71,7 +72,7 @@ class cKeltoGameCritter : public cKeltoGameObject {
  public:
   std::vector<cKeltoGameCritter*> neighbours;    // the first three are the flock mates
   std::vector<cKeltoGamePlant*> known_plants;    // at most 3
-  uint32_t cover_exit_ms = 0;                    // 0 = not timing the exit from cover
+  std::optional<uint32_t> cover_exit_ms;         // when it left cover while still hidden; none = not timing
   float desired_heading = 0.0f;
   int advance_counts[7] = {0, 0, 0, 0, 0, 0, 0};
   float hunger = 100.0f;
