@@ -12,3 +12,7 @@ void FrameUpdate();
 
 // Display callback: draws and presents the frame without advancing anything.
 void DisplayFrame();
+
+// Called with every finished frame still in the back buffer, just before it is presented (the
+// timedemo reads its picture there); null removes it.
+void SetBeforePresentHook(void (*hook)());

@@ -13,6 +13,8 @@
 #include "world/world.h"
 
 namespace {
+void (*gBeforePresent)() = nullptr;
+
 void SetUpLight() {
   const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
   const GLfloat directional[] = {1.0f, 1.0f, 1.0f, 0.0f};  // w = 0: a light from a direction
@@ -60,6 +62,9 @@ void DisplayFrame() {
   SetupCamera();
   glDisable(GL_LIGHTING);
   DrawScene();
+  if (gBeforePresent) gBeforePresent();
   glutSwapBuffers();
   EndFirstFrame();
 }
+
+void SetBeforePresentHook(void (*hook)()) { gBeforePresent = hook; }

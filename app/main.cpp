@@ -1,17 +1,18 @@
 // Program entry: the start-up sequence, in the order the subsystems depend on, then GLUT's loop.
 #include <GL/freeglut.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
+#include "app/demo_options.h"
 #include "app/frame_loop.h"
 #include "app/frame_tick.h"
 #include "app/game_clock.h"
 #include "app/game_state.h"
 #include "app/input.h"
+#include "app/main_window.h"
 #include "app/pause_control.h"
+#include "app/timedemo.h"
 #include "dialog/evolution.h"
 #include "platform/control_panel_window.h"
 #include "platform/display_check.h"
@@ -24,9 +25,6 @@
 #include "world/random.h"
 
 namespace {
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-
 const char* const kAboutText =
     "ZOMA - a creature-simulation game\n"
     "\n"
@@ -38,12 +36,6 @@ const char* const kAboutText =
 void ShowMessageBoxPausingTheGame(const std::string& caption, const std::string& text) {
   cGamePauseScope pause;
   ShowMessageBoxWindow(caption, text);
-}
-
-void CreateMainWindow() {
-  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  gGameState.mainWindow = glutCreateWindow("GLUT App");
-  glutReshapeWindow(kWindowWidth, kWindowHeight);
 }
 
 // Input to the game window is ignored while a message box is open; Shift and the wheel are noted
@@ -81,18 +73,8 @@ void RegisterCallbacks() {
   glutCloseFunc(OnGameWindowClosed);
 }
 
-// The panel goes beside the game window, so the window must have taken its size first.
-void WaitForMainWindowSize() {
-  glutSetWindow(gGameState.mainWindow);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    if (glutGet(GLUT_WINDOW_WIDTH) == kWindowWidth && glutGet(GLUT_WINDOW_HEIGHT) == kWindowHeight) return;
-    glutMainLoopEvent();
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-}
-
 void CreateControlPanel() {
-  WaitForMainWindowSize();
+  WaitForMainWindowSize();  // the panel goes beside the game window
   cControlPanel* panel = create_glui("Sample App Control Panel", -1, -1);
   panel->set_main_gfx_window(gGameState.mainWindow);
   panel->add_button("Refill Motives", RefillMotives);
@@ -103,6 +85,8 @@ void CreateControlPanel() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const cDemoCommandLine demo = ParseDemoCommandLine(argc, argv);
+  if (demo.isDemo) return RunTimedemo(demo, argv[0]);
   RequireDisplay(argc, argv);
   glutInit(&argc, argv);
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);

@@ -22,10 +22,10 @@ start_playing() {
 }
 
 # The first frames are drawn before the window takes its size; the Hunger bar's green frame
-# along pixel row 551 shows a frame of the full 800 x 600.
+# along pixel row 552 shows a frame of the full 800 x 600.
 full_size_frame_shown() {
   screenshot first-frame.png "$WIN" >/dev/null
-  (($(colour_count "$E2E_ARTIFACTS/first-frame.png" 690x1+100+551 0,255,0) > 600))
+  (($(colour_count "$E2E_ARTIFACTS/first-frame.png" 690x1+100+552 0,255,0) > 600))
 }
 
 # Prints one letter per pixel of image $1 cropped to $2 (every other pixel), by what the
