@@ -8,6 +8,7 @@
 #include "app/frame_tick.h"
 #include "app/game_state.h"
 #include "app/input.h"
+#include "platform/window_size.h"
 #include "render/scene.h"
 #include "script/hooks.h"
 #include "world/world.h"
@@ -37,8 +38,18 @@ void AdvanceUnpausedFrame() {
   CancelNestBuildingIfMoving();
   if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
   ClampCameraDistance();
-  TickIfDue(glutGet(GLUT_WINDOW_WIDTH), gInputState.mouseX);
+  TickIfDue(DrawingWindowWidth(), gInputState.mouseX);
   UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
+}
+
+void DrawAndPresent() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  SetupCamera();
+  glDisable(GL_LIGHTING);
+  DrawScene();
+  if (gBeforePresent) gBeforePresent();
+  glutSwapBuffers();
+  EndFirstFrame();
 }
 }  // namespace
 
@@ -51,20 +62,16 @@ void InitGraphics() {
 
 void FrameUpdate() {
   glutSetWindow(gGameState.mainWindow);
+  ForgetWindowSize();
   ZoomByWheel(WheelStep());
   TurnCameraTowardTarget();
   if (!gGameState.paused) AdvanceUnpausedFrame();
-  DisplayFrame();
+  DrawAndPresent();
 }
 
 void DisplayFrame() {
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  SetupCamera();
-  glDisable(GL_LIGHTING);
-  DrawScene();
-  if (gBeforePresent) gBeforePresent();
-  glutSwapBuffers();
-  EndFirstFrame();
+  ForgetWindowSize();
+  DrawAndPresent();
 }
 
 void SetBeforePresentHook(void (*hook)()) { gBeforePresent = hook; }
