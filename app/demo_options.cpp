@@ -62,6 +62,8 @@ std::string ReadOption(const std::string& option, cArgumentReader& args, cDemoOp
     const std::optional<eDemoView> view = name ? DemoViewNamed(name) : std::nullopt;
     if (!view) return std::string("unknown view: ") + (name ? name : "(none)");
     options.views.push_back(*view);
+  } else if (option == "--plain") {
+    options.plain = true;
   } else if (option == "--critters") {
     if (!number(options.critters)) return "--critters needs a number of critters";
   } else {
@@ -73,7 +75,7 @@ std::string ReadOption(const std::string& option, cArgumentReader& args, cDemoOp
 
 const char* const kDemoUsage =
     "usage: zoma --timedemo FRAMES | --shot FRAME FILE.ppm [--view "
-    "follow|curved|night|world|debug|fight|evolution|nest]... [--critters N]";
+    "follow|curved|night|world|debug|fight|evolution|nest]... [--critters N] [--plain]";
 
 std::optional<eDemoView> DemoViewNamed(const std::string& name) {
   for (const cViewName& entry : kViewNames) {

@@ -26,6 +26,7 @@ struct cDemoOptions {
   std::string shotFile;
   std::vector<eDemoView> views;
   std::optional<int> critters;  // replaces ZOMA.ini's num_critters
+  bool plain = false;           // draw the plain way, to compare the fast drawing against
 };
 
 struct cDemoCommandLine {
@@ -34,7 +35,8 @@ struct cDemoCommandLine {
   std::string error;  // set when isDemo and the options cannot be used
 };
 
-// --timedemo FRAMES, --shot FRAME FILE, --view NAME (repeatable; names below), --critters N.
+// --timedemo FRAMES, --shot FRAME FILE, --view NAME (repeatable; names below), --critters N,
+// --plain.
 // A shot alone draws up to its frame.
 cDemoCommandLine ParseDemoCommandLine(int argc, const char* const* argv);
 

@@ -21,6 +21,7 @@
 #include "platform/ppm_image.h"
 #include "platform/time_source.h"
 #include "render/driver_report.h"
+#include "render/view_state.h"
 #include "script/hooks.h"
 #include "world/random.h"
 
@@ -49,6 +50,7 @@ void StartDemoGame(const cDemoOptions& options) {
   InitGameScripts();
   glutDisplayFunc(DisplayFrame);
   gNumCrittersOverride = options.critters;
+  plain_drawing = options.plain;
   InitGraphics();
   InitDirectInputMouse();
   BuildEvolutionDialog();

@@ -9,6 +9,7 @@
 #include "render/grc_circle.h"
 #include "render/object_colours.h"
 #include "render/scene.h"
+#include "render/tree_shape.h"
 #include "render/view_state.h"
 #include "render/view_volume.h"
 #include "world/geometry.h"
@@ -16,13 +17,6 @@
 
 namespace {
 constexpr float kDegreesPerRadian = 57.295826f;
-
-struct cRing {
-  float height;
-  float radius;
-};
-constexpr float kTrunkHeights[] = {0.0f, 0.75f, 1.5f, 2.25f};
-constexpr cRing kCrownRings[] = {{2.5f, 3.0f}, {3.0f, 2.5f}, {3.5f, 2.0f}, {4.0f, 1.5f}, {4.5f, 1.0f}};
 
 // Half the width of the box each kind of object is drawn in, with room to spare: a tree's
 // widest ring has radius 3; carcass and nest rings radius 2; a critter's arrowhead reaches
@@ -102,22 +96,56 @@ void DrawDebugLines(const cKeltoGameCritter& critter, const cVector& from) {
   glEnd();
 }
 
+const cColour kTrunkColour{1.0f, 0.5f, 0.0f};
+const cColour kCrownColour{0.0f, 1.0f, 0.0f};
+
+// The plain way, one disc and ring at a time through the matrix stack.
+void DrawTreeAlone(const cVector& offset) {
+  glPushMatrix();
+  TranslateTo(offset);
+  LieFlat();
+  const grcCircle trunk(10, true, 1.0f);
+  SetLitColor(kTrunkColour);
+  for (float height : kTrunkHeights) trunk.DrawAt(0.0f, 0.0f, -height, 1.0f);
+  const grcCircle crown(10, false, 1.0f);
+  SetLitColor(kCrownColour);
+  for (const cTreeRing& ring : kCrownRings) crown.DrawAt(0.0f, 0.0f, -ring.height, ring.radius);
+  glPopMatrix();
+}
+
+// The fast way: one matrix for the whole tree and its circles sent as precomputed vertices,
+// so the driver gets one batch per tree instead of one per disc and ring.
+void DrawCircles(GLenum mode, const float (*circles)[kTreeCircleSegments][3], int count) {
+  for (int c = 0; c < count; ++c) {
+    glBegin(mode);
+    for (const float* vertex : circles[c]) glVertex3fv(vertex);
+    glEnd();
+  }
+}
+
+void DrawTree(const cVector& offset) {
+  const cTreeVertices& tree = TreeVertices();
+  glPushMatrix();
+  TranslateTo(offset);
+  LieFlat();
+  SetLitColor(kTrunkColour);
+  DrawCircles(GL_POLYGON, tree.trunk, 4);
+  SetLitColor(kCrownColour);
+  DrawCircles(GL_LINE_LOOP, tree.crown, 5);
+  glPopMatrix();
+}
+
 class cGLObjectPainter : public cObjectPainter {
  public:
   // A tree: a trunk of stacked discs under a crown of shrinking rings.
   void DrawPlant(const cKeltoGamePlant& plant, const cVector& centre) override {
     const cVector offset = ViewOffset(plant.position, centre);
     if (gViewVolume.ColumnOutside(offset, kTreeReach, 0.0f, kTreeTop)) return;
-    glPushMatrix();
-    TranslateTo(offset);
-    LieFlat();
-    const grcCircle trunk(10, true, 1.0f);
-    SetLitColor(1.0f, 0.5f, 0.0f);
-    for (float height : kTrunkHeights) trunk.DrawAt(0.0f, 0.0f, -height, 1.0f);
-    const grcCircle crown(10, false, 1.0f);
-    SetLitColor(0.0f, 1.0f, 0.0f);
-    for (const cRing& ring : kCrownRings) crown.DrawAt(0.0f, 0.0f, -ring.height, ring.radius);
-    glPopMatrix();
+    if (plain_drawing) {
+      DrawTreeAlone(offset);
+    } else {
+      DrawTree(offset);
+    }
   }
 
   // A dead critter's face: a ring with crossed-out eyes and a flat mouth.

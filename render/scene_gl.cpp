@@ -31,8 +31,12 @@ void CaptureView() {
   glGetIntegerv(GL_VIEWPORT, saved_viewport);
   window_width = static_cast<float>(DrawingWindowWidth());
   window_height = static_cast<float>(DrawingWindowHeight());
-  gViewVolume.Set(saved_modelview, saved_projection, static_cast<float>(saved_viewport[2]),
-                  static_cast<float>(saved_viewport[3]));
+  if (plain_drawing) {
+    gViewVolume.SeeEverything();
+  } else {
+    gViewVolume.Set(saved_modelview, saved_projection, static_cast<float>(saved_viewport[2]),
+                    static_cast<float>(saved_viewport[3]));
+  }
 }
 
 // A flat sheet of 64 x 64 cells re-centred on the avatar. Depth writes are off, so nothing

@@ -22,11 +22,13 @@ void cViewVolume::Set(const double modelview[16], const double projection[16], f
       clip_[column * 4 + row] = sum;
     }
   }
+  seeEverything_ = false;
   marginX_ = width > 0.0f ? 2.0 * kMarginPixels / width : 1.0;
   marginY_ = height > 0.0f ? 2.0 * kMarginPixels / height : 1.0;
 }
 
 bool cViewVolume::BoxOutside(const cVector& low, const cVector& high) const {
+  if (seeEverything_) return false;
   // Bits of the planes every corner so far lies outside of.
   unsigned outsideAll = 0x3F;
   for (int corner = 0; corner < 8 && outsideAll; ++corner) {

@@ -17,10 +17,13 @@ class cViewVolume {
   // The same for a box centred on `at`, `halfWidth` across in x and z and from `bottom` to
   // `top` in y.
   bool ColumnOutside(const cVector& at, float halfWidth, float bottom, float top) const;
+  // From now until the next Set, nothing counts as outside.
+  void SeeEverything() { seeEverything_ = true; }
 
  private:
   double clip_[16] = {};  // projection x model-view, column-major
   double marginX_ = 0.0, marginY_ = 0.0;  // the widening, as fractions of the clip range
+  bool seeEverything_ = false;
 };
 
 // Set by the scene at the start of every world pass.

@@ -17,7 +17,7 @@ cDemoCommandLine Parse(std::vector<const char*> args) {
 
 TEST(DemoCommandLine, ReadsFramesShotViewsAndCritters) {
   const cDemoCommandLine line =
-      Parse({"--timedemo", "300", "--view", "night", "--shot", "12", "out.ppm", "--view", "fight", "--critters", "1000"});
+      Parse({"--timedemo", "300", "--view", "night", "--shot", "12", "out.ppm", "--view", "fight", "--critters", "1000", "--plain"});
   ASSERT_TRUE(line.isDemo);
   EXPECT_EQ(line.error, "");
   EXPECT_EQ(line.options.frames, 300);
@@ -25,6 +25,7 @@ TEST(DemoCommandLine, ReadsFramesShotViewsAndCritters) {
   EXPECT_EQ(line.options.shotFile, "out.ppm");
   EXPECT_EQ(line.options.views, (std::vector<eDemoView>{eDemoView::kNight, eDemoView::kFight}));
   EXPECT_EQ(line.options.critters, 1000);
+  EXPECT_TRUE(line.options.plain);
 }
 
 TEST(DemoCommandLine, AShotAloneDrawsUpToItsFrame) {
