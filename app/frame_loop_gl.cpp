@@ -3,8 +3,12 @@
 
 #include <GL/glut.h>
 
+#include <chrono>
+#include <thread>
+
 #include "app/camera.h"
 #include "app/camera_gl.h"
+#include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/game_state.h"
 #include "app/input.h"
@@ -63,10 +67,14 @@ void InitGraphics() {
 void FrameUpdate() {
   glutSetWindow(gGameState.mainWindow);
   ForgetWindowSize();
+  const cCamera before = gCamera;
   ZoomByWheel(WheelStep());
   TurnCameraTowardTarget();
   if (!gGameState.paused) AdvanceUnpausedFrame();
-  DrawAndPresent();
+  if (FrameShouldDraw(gGameState.paused, !SameView(before, gCamera))) DrawAndPresent();
+  // Input that arrives meanwhile waits at most this long: GLUT handles it after the idle call.
+  const int rest = RestMilliseconds(gGameState.paused);
+  if (rest > 0) std::this_thread::sleep_for(std::chrono::milliseconds(rest));
 }
 
 void DisplayFrame() {

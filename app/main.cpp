@@ -6,6 +6,7 @@
 
 #include "app/demo_options.h"
 #include "app/frame_loop.h"
+#include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/game_clock.h"
 #include "app/game_state.h"
@@ -40,8 +41,11 @@ void ShowMessageBoxPausingTheGame(const std::string& caption, const std::string&
 
 // Input to the game window is ignored while a message box is open; Shift and the wheel are noted
 // for the simulation before the handlers run.
+// Every input to the game window may change the picture, so each asks for a frame, which a
+// paused game would otherwise not draw.
 void OnGameMouseButton(int button, int state, int x, int y) {
   if (MessageBoxWindowOpen()) return;
+  RequestFrame();
   NoteShiftFromModifiers();
   if (TakeWheelButton(button, state)) return;
   OnMouseButton(button, state, x, y);
@@ -49,6 +53,7 @@ void OnGameMouseButton(int button, int state, int x, int y) {
 
 void OnGameSpecialKey(int key, int x, int y) {
   if (MessageBoxWindowOpen() || NoteShiftKey(key, true)) return;
+  RequestFrame();
   OnSpecialKey(key, x, y);
 }
 
@@ -56,30 +61,41 @@ void OnGameSpecialKeyUp(int key, int, int) { NoteShiftKey(key, false); }
 
 void OnGameKeyboard(unsigned char key, int x, int y) {
   if (MessageBoxWindowOpen()) return;
+  RequestFrame();
   NoteShiftFromModifiers();
   OnKeyboard(key, x, y);
 }
+
+// The hover label follows the pointer, also while paused.
+void OnGameMouseMove(int x, int y) {
+  OnMouseMove(x, y);
+  RequestFrame();
+}
+
+void OnGameWindowStatus(int status) { NoteWindowVisible(status != GLUT_HIDDEN && status != GLUT_FULLY_COVERED); }
 
 void OnGameWindowClosed() { std::exit(0); }
 
 void RegisterCallbacks() {
   glutDisplayFunc(DisplayFrame);
-  glutPassiveMotionFunc(OnMouseMove);
+  glutPassiveMotionFunc(OnGameMouseMove);
   glutMouseFunc(OnGameMouseButton);
   glutSpecialFunc(OnGameSpecialKey);
   glutKeyboardFunc(OnGameKeyboard);
   glutSpecialUpFunc(OnGameSpecialKeyUp);
   glutMouseWheelFunc(OnMouseWheel);
   glutCloseFunc(OnGameWindowClosed);
+  glutWindowStatusFunc(OnGameWindowStatus);
 }
 
 void CreateControlPanel() {
   WaitForMainWindowSize();  // the panel goes beside the game window
   cControlPanel* panel = create_glui("Sample App Control Panel", -1, -1);
   panel->set_main_gfx_window(gGameState.mainWindow);
-  panel->add_button("Refill Motives", RefillMotives);
-  panel->add_button("Level Up", LevelUp);
-  panel->add_button("Build Nest", BuildNest);
+  // The commands change what the game window shows, paused or not.
+  panel->add_button("Refill Motives", [] { RefillMotives(); RequestFrame(); });
+  panel->add_button("Level Up", [] { LevelUp(); RequestFrame(); });
+  panel->add_button("Build Nest", [] { BuildNest(); RequestFrame(); });
   panel->add_checkbox("Pause", &gGameState.paused, SetPausedFromPanel);
 }
 }  // namespace
