@@ -14,6 +14,7 @@ const cViewName kViewNames[] = {
     {"night", eDemoView::kNight},           {"world", eDemoView::kWholeWorld},
     {"debug", eDemoView::kDebugLines},      {"fight", eDemoView::kFight},
     {"evolution", eDemoView::kEvolution},   {"nest", eDemoView::kNestBuilding},
+    {"walk", eDemoView::kWalk},             {"kill", eDemoView::kKill},
 };
 
 bool IsDemoOption(const char* arg) {
@@ -75,7 +76,7 @@ std::string ReadOption(const std::string& option, cArgumentReader& args, cDemoOp
 
 const char* const kDemoUsage =
     "usage: zoma --timedemo FRAMES | --shot FRAME FILE.ppm [--view "
-    "follow|curved|night|world|debug|fight|evolution|nest]... [--critters N] [--plain]";
+    "follow|curved|night|world|debug|fight|evolution|nest|walk|kill]... [--critters N] [--plain]";
 
 std::optional<eDemoView> DemoViewNamed(const std::string& name) {
   for (const cViewName& entry : kViewNames) {

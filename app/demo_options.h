@@ -18,6 +18,8 @@ enum class eDemoView {
   kFight,          // the nearest critter of another species brought beside the avatar to fight
   kEvolution,      // E: the evolution dialog open
   kNestBuilding,   // M: the nest-building bar
+  kWalk,           // the avatar sent walking east, away from its nest, as a click there would
+  kKill,           // K: the avatar's health set to 0
 };
 
 struct cDemoOptions {
@@ -40,7 +42,7 @@ struct cDemoCommandLine {
 // A shot alone draws up to its frame.
 cDemoCommandLine ParseDemoCommandLine(int argc, const char* const* argv);
 
-// "follow", "curved", "night", "world", "debug", "fight", "evolution", "nest".
+// "follow", "curved", "night", "world", "debug", "fight", "evolution", "nest", "walk", "kill".
 std::optional<eDemoView> DemoViewNamed(const std::string& name);
 
 extern const char* const kDemoUsage;

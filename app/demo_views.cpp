@@ -13,6 +13,7 @@
 namespace {
 // Within StartFight's reach, whatever the two critters' headings.
 constexpr float kFightStartGap = 4.0f;
+constexpr float kWalkDistance = 30.0f;
 
 void PressKey(unsigned char key) { OnKeyboard(key, 0, 0); }
 
@@ -50,6 +51,11 @@ void StartFightBesideAvatar() {
   rival->position = avatar->position + cVector(roomEast ? kFightStartGap : -kFightStartGap, 0.0f, 0.0f);
   gWorld->StartFight(avatar, rival);
 }
+
+void SendAvatarEast() {
+  cKeltoGameCritter* avatar = gWorld->GetAvatar();
+  avatar->target = WrapPoint(avatar->position + cVector(kWalkDistance, 0.0f, 0.0f));
+}
 }  // namespace
 
 void ApplyDemoView(eDemoView view) {
@@ -62,5 +68,7 @@ void ApplyDemoView(eDemoView view) {
     case eDemoView::kFight: StartFightBesideAvatar(); break;
     case eDemoView::kEvolution: PressKey('e'); break;
     case eDemoView::kNestBuilding: PressKey('m'); break;
+    case eDemoView::kWalk: SendAvatarEast(); break;
+    case eDemoView::kKill: PressKey('k'); break;
   }
 }
