@@ -18,6 +18,7 @@
 #include "platform/control_panel_window.h"
 #include "platform/display_check.h"
 #include "platform/glut_input.h"
+#include "platform/memory_tuning.h"
 #include "platform/message_box.h"
 #include "platform/message_box_window.h"
 #include "platform/time_source.h"
@@ -101,6 +102,7 @@ void CreateControlPanel() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepFreedMemoryForReuse();
   const cDemoCommandLine demo = ParseDemoCommandLine(argc, argv);
   if (demo.isDemo) return RunTimedemo(demo, argv[0]);
   RequireDisplay(argc, argv);

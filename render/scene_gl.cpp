@@ -39,17 +39,26 @@ void CaptureView() {
   }
 }
 
+// Every cell of ground row i lies in this strip: re-centred offsets are within +-256 and a cell
+// reaches 8 beyond its corner.
+bool GroundRowOutside(int i, const cVector& centre) {
+  const float x = GroundCellCorner(i, 0, centre).x;
+  return gViewVolume.BoxOutside(cVector(x, 0.0f, -kWorldSize * 0.5f), cVector(x + kCellSize, 0.0f, kWorldSize * 0.5f + kCellSize));
+}
+
 // A flat sheet of 64 x 64 cells re-centred on the avatar. Depth writes are off, so nothing
-// drawn later is ever hidden by the ground. Cells out of view are skipped, but an unknown
-// class still keeps the colour of the cell before it, seen or not.
+// drawn later is ever hidden by the ground. Rows and cells out of view are skipped, but an
+// unknown class still keeps the colour of the cell before it, seen or not.
 void DrawGround(const cVector& centre) {
   cColour colour = GroundCellColour(kTerrainLand, {});
   SetLitColor(colour);
   glDepthMask(GL_FALSE);
   glBegin(GL_QUADS);
   for (int i = 0; i < kTerrainCells; ++i) {
+    const bool rowOutside = GroundRowOutside(i, centre);
     for (int j = 0; j < kTerrainCells; ++j) {
       colour = GroundCellColour(gTerrainClasses[i][j], colour);
+      if (rowOutside) continue;
       const cVector c = GroundCellCorner(i, j, centre);
       if (gViewVolume.BoxOutside(c, cVector(c.x + kCellSize, 0.0f, c.z + kCellSize))) continue;
       SetLitColor(colour);
