@@ -74,6 +74,13 @@ TEST_F(DemoViewTest, NightIsMidnight) {
   EXPECT_FLOAT_EQ(gDayClock.DaylightLevel(), -1.0f);
 }
 
+// 30 east of x 509 wraps round to 27.
+TEST_F(DemoViewTest, WalkSendsTheAvatarEastRoundTheWorld) {
+  ApplyDemoView(eDemoView::kWalk);
+  EXPECT_FLOAT_EQ(avatar->target.x, 27.0f);
+  EXPECT_FLOAT_EQ(avatar->target.z, 100.0f);
+}
+
 TEST_F(DemoViewTest, WholeWorldHoldsTheCameraOut) {
   ApplyDemoView(eDemoView::kWholeWorld);
   ClampCameraDistance();
