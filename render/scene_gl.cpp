@@ -43,7 +43,8 @@ void CaptureView() {
 // reaches 8 beyond its corner.
 bool GroundRowOutside(int i, const cVector& centre) {
   const float x = GroundCellCorner(i, 0, centre).x;
-  return gViewVolume.BoxOutside(cVector(x, 0.0f, -kWorldSize * 0.5f), cVector(x + kCellSize, 0.0f, kWorldSize * 0.5f + kCellSize));
+  return gViewVolume.BoxOutside(cVector(x, 0.0f, -kWorldSize * 0.5f),
+                                cVector(x + kCellSize, 0.0f, kWorldSize * 0.5f + kCellSize));
 }
 
 // A flat sheet of 64 x 64 cells re-centred on the avatar. Depth writes are off, so nothing
