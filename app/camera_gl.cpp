@@ -6,6 +6,7 @@
 #include "app/camera_gl.h"
 #include "app/ground_pick.h"
 #include "game/camera.h"
+#include "platform/window_size.h"
 
 namespace {
 constexpr double kNearPlane = 1.0;
@@ -24,9 +25,9 @@ cVector Unproject(double x, double y, double depth, const GLdouble* modelview,
 }  // namespace
 
 void SetupCamera() {
-  const float w = static_cast<float>(glutGet(GLUT_WINDOW_WIDTH));
+  const float w = static_cast<float>(DrawingWindowWidth());
   // A minimised window reports height 0; keep the aspect finite.
-  const float h = static_cast<float>(std::max(glutGet(GLUT_WINDOW_HEIGHT), 1));
+  const float h = static_cast<float>(std::max(DrawingWindowHeight(), 1));
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(gCamera.fieldOfView, w / h, kNearPlane, kFarPlane);
@@ -40,7 +41,7 @@ void SetupCamera() {
 
 cVector UnprojectToGround(int x, int y) {
   SetupCamera();
-  const double windowY = glutGet(GLUT_WINDOW_HEIGHT) - y;
+  const double windowY = DrawingWindowHeight() - y;
   GLdouble modelview[16], projection[16];
   GLint viewport[4];
   glGetDoublev(GL_MODELVIEW_MATRIX, modelview);

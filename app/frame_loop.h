@@ -7,8 +7,13 @@
 void InitGraphics();
 
 // Idle callback: zoom and camera yaw always; steering, the distance clamp, the 20 ms tick and
-// hover picking unless paused; then the frame is drawn. Runs with any window current.
+// hover picking unless paused; then the frame is drawn, unless the game rests: paused with
+// nothing changed, or the window hidden (see frame_rest.h). Runs with any window current.
 void FrameUpdate();
 
 // Display callback: draws and presents the frame without advancing anything.
 void DisplayFrame();
+
+// Called with every finished frame still in the back buffer, just before it is presented (the
+// timedemo reads its picture there); null removes it.
+void SetBeforePresentHook(void (*hook)());

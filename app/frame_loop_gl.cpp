@@ -3,16 +3,23 @@
 
 #include <GL/glut.h>
 
+#include <chrono>
+#include <thread>
+
 #include "app/camera_gl.h"
+#include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/input.h"
 #include "game/camera.h"
 #include "game/game_state.h"
+#include "platform/window_size.h"
 #include "render/scene.h"
 #include "world/script_hooks.h"
 #include "world/world.h"
 
 namespace {
+void (*gBeforePresent)() = nullptr;
+
 void SetUpLight() {
   const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
   const GLfloat directional[] = {1.0f, 1.0f, 1.0f, 0.0f};  // w = 0: a light from a direction
@@ -35,8 +42,18 @@ void AdvanceUnpausedFrame() {
   CancelNestBuildingIfMoving();
   if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
   ClampCameraDistance();
-  TickIfDue(glutGet(GLUT_WINDOW_WIDTH), EdgeScrollPointerX());
+  TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
   UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
+}
+
+void DrawAndPresent() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  SetupCamera();
+  glDisable(GL_LIGHTING);
+  DrawScene(gInputState.mouseX, gInputState.mouseY);
+  if (gBeforePresent) gBeforePresent();
+  glutSwapBuffers();
+  EndFirstFrame();
 }
 }  // namespace
 
@@ -49,17 +66,20 @@ void InitGraphics() {
 
 void FrameUpdate() {
   glutSetWindow(gGameState.mainWindow);
+  ForgetWindowSize();
+  const cCamera before = gCamera;
   ZoomByWheel(WheelStep());
   TurnCameraTowardTarget();
   if (!gGameState.paused) AdvanceUnpausedFrame();
-  DisplayFrame();
+  if (FrameShouldDraw(gGameState.paused, !SameView(before, gCamera))) DrawAndPresent();
+  // Input that arrives meanwhile waits at most this long: GLUT handles it after the idle call.
+  const int rest = RestMilliseconds(gGameState.paused);
+  if (rest > 0) std::this_thread::sleep_for(std::chrono::milliseconds(rest));
 }
 
 void DisplayFrame() {
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  SetupCamera();
-  glDisable(GL_LIGHTING);
-  DrawScene(gInputState.mouseX, gInputState.mouseY);
-  glutSwapBuffers();
-  EndFirstFrame();
+  ForgetWindowSize();
+  DrawAndPresent();
 }
+
+void SetBeforePresentHook(void (*hook)()) { gBeforePresent = hook; }

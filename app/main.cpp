@@ -1,15 +1,17 @@
 // Program entry: the start-up sequence, in the order the subsystems depend on, then GLUT's loop.
 #include <GL/freeglut.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <string>
-#include <thread>
 
+#include "app/demo_options.h"
 #include "app/frame_loop.h"
+#include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/input.h"
+#include "app/main_window.h"
 #include "app/pause_control.h"
+#include "app/timedemo.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
@@ -17,6 +19,7 @@
 #include "platform/control_panel_window.h"
 #include "platform/display_check.h"
 #include "platform/glut_input.h"
+#include "platform/memory_tuning.h"
 #include "platform/message_box.h"
 #include "platform/message_box_window.h"
 #include "platform/time_source.h"
@@ -25,9 +28,6 @@
 #include "world/script_hooks.h"
 
 namespace {
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-
 const char* const kAboutText =
     "ZOMA - a creature-simulation game\n"
     "\n"
@@ -41,19 +41,16 @@ void ShowMessageBoxPausingTheGame(const std::string& caption, const std::string&
   ShowMessageBoxWindow(caption, text);
 }
 
-void CreateMainWindow() {
-  glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-  gGameState.mainWindow = glutCreateWindow("GLUT App");
-  glutReshapeWindow(kWindowWidth, kWindowHeight);
-}
-
 // Input to the game window is ignored while a message box is open, but for a release, which
 // still ends a drag; Shift and the wheel are noted for the simulation before the handlers run.
+// Every input to the game window may change the picture, so each asks for a frame, which a
+// paused game would otherwise not draw.
 void OnGameMouseButton(int button, int state, int x, int y) {
   if (MessageBoxWindowOpen()) {
     OnMouseButtonUnderMessageBox(button, state);
     return;
   }
+  RequestFrame();
   NoteShiftFromModifiers();
   if (TakeWheelButton(button, state)) return;
   OnMouseButton(button, state, x, y);
@@ -61,6 +58,7 @@ void OnGameMouseButton(int button, int state, int x, int y) {
 
 void OnGameSpecialKey(int key, int x, int y) {
   if (MessageBoxWindowOpen() || NoteShiftKey(key, true)) return;
+  RequestFrame();
   OnSpecialKey(key, x, y);
 }
 
@@ -68,15 +66,24 @@ void OnGameSpecialKeyUp(int key, int, int) { NoteShiftKey(key, false); }
 
 void OnGameKeyboard(unsigned char key, int x, int y) {
   if (MessageBoxWindowOpen()) return;
+  RequestFrame();
   NoteShiftFromModifiers();
   OnKeyboard(key, x, y);
 }
+
+// The hover label follows the pointer, also while paused.
+void OnGameMouseMove(int x, int y) {
+  OnMouseMove(x, y);
+  RequestFrame();
+}
+
+void OnGameWindowStatus(int status) { NoteWindowVisible(status != GLUT_HIDDEN && status != GLUT_FULLY_COVERED); }
 
 void OnGameWindowClosed() { std::exit(0); }
 
 void RegisterCallbacks() {
   glutDisplayFunc(DisplayFrame);
-  glutPassiveMotionFunc(OnMouseMove);
+  glutPassiveMotionFunc(OnGameMouseMove);
   glutEntryFunc(OnMouseEntry);
   glutMouseFunc(OnGameMouseButton);
   glutSpecialFunc(OnGameSpecialKey);
@@ -84,30 +91,25 @@ void RegisterCallbacks() {
   glutSpecialUpFunc(OnGameSpecialKeyUp);
   glutMouseWheelFunc(OnMouseWheel);
   glutCloseFunc(OnGameWindowClosed);
-}
-
-// The panel goes beside the game window, so the window must have taken its size first.
-void WaitForMainWindowSize() {
-  glutSetWindow(gGameState.mainWindow);
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    if (glutGet(GLUT_WINDOW_WIDTH) == kWindowWidth && glutGet(GLUT_WINDOW_HEIGHT) == kWindowHeight) return;
-    glutMainLoopEvent();
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  glutWindowStatusFunc(OnGameWindowStatus);
 }
 
 void CreateControlPanel() {
-  WaitForMainWindowSize();
+  WaitForMainWindowSize();  // the panel goes beside the game window
   cControlPanel* panel = create_glui("Sample App Control Panel", -1, -1);
   panel->set_main_gfx_window(gGameState.mainWindow);
-  panel->add_button("Refill Motives", RefillMotives);
-  panel->add_button("Level Up", LevelUp);
-  panel->add_button("Build Nest", BuildNest);
+  // The commands change what the game window shows, paused or not.
+  panel->add_button("Refill Motives", [] { RefillMotives(); RequestFrame(); });
+  panel->add_button("Level Up", [] { LevelUp(); RequestFrame(); });
+  panel->add_button("Build Nest", [] { BuildNest(); RequestFrame(); });
   panel->add_checkbox("Pause", &gGameState.paused, SetPausedFromPanel);
 }
 }  // namespace
 
 int main(int argc, char** argv) {
+  KeepFreedMemoryForReuse();
+  const cDemoCommandLine demo = ParseDemoCommandLine(argc, argv);
+  if (demo.isDemo) return RunTimedemo(demo, argv[0]);
   RequireDisplay(argc, argv);
   glutInit(&argc, argv);
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);

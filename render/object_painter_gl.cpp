@@ -9,19 +9,23 @@
 #include "render/grc_circle.h"
 #include "render/object_colours.h"
 #include "render/scene.h"
+#include "render/tree_shape.h"
 #include "render/view_state.h"
+#include "render/view_volume.h"
 #include "world/geometry.h"
 #include "world/objects.h"
 
 namespace {
 constexpr float kDegreesPerRadian = 57.295826f;
 
-struct cRing {
-  float height;
-  float radius;
-};
-constexpr float kTrunkHeights[] = {0.0f, 0.75f, 1.5f, 2.25f};
-constexpr cRing kCrownRings[] = {{2.5f, 3.0f}, {3.0f, 2.5f}, {3.5f, 2.0f}, {4.0f, 1.5f}, {4.5f, 1.0f}};
+// Half the width of the box each kind of object is drawn in, with room to spare: a tree's
+// widest ring has radius 3; carcass and nest rings radius 2; a critter's arrowhead reaches
+// sqrt(5) from its centre. Heights: a tree up to its top ring, a critter up to its apex.
+constexpr float kTreeReach = 3.1f;
+constexpr float kTreeTop = 4.6f;
+constexpr float kGroundMarkReach = 2.1f;
+constexpr float kCritterReach = 2.3f;
+constexpr float kCritterTop = 0.6f;
 
 void TranslateTo(const cVector& offset) { glTranslatef(offset.x, offset.y, offset.z); }
 
@@ -92,26 +96,64 @@ void DrawDebugLines(const cKeltoGameCritter& critter, const cVector& from) {
   glEnd();
 }
 
+const cColour kTrunkColour{1.0f, 0.5f, 0.0f};
+const cColour kCrownColour{0.0f, 1.0f, 0.0f};
+
+// The plain way, one disc and ring at a time through the matrix stack.
+void DrawTreeAlone(const cVector& offset) {
+  glPushMatrix();
+  TranslateTo(offset);
+  LieFlat();
+  const grcCircle trunk(10, true, 1.0f);
+  SetLitColor(kTrunkColour);
+  for (float height : kTrunkHeights) trunk.DrawAt(0.0f, 0.0f, -height, 1.0f);
+  const grcCircle crown(10, false, 1.0f);
+  SetLitColor(kCrownColour);
+  for (const cTreeRing& ring : kCrownRings) crown.DrawAt(0.0f, 0.0f, -ring.height, ring.radius);
+  glPopMatrix();
+}
+
+// The fast way: one matrix for the whole tree and its circles sent as precomputed vertices,
+// so the driver gets one batch per tree instead of one per disc and ring.
+void DrawCircles(GLenum mode, const float (*circles)[kTreeCircleSegments][3], int count) {
+  for (int c = 0; c < count; ++c) {
+    glBegin(mode);
+    for (const float* vertex : circles[c]) glVertex3fv(vertex);
+    glEnd();
+  }
+}
+
+void DrawTree(const cVector& offset) {
+  const cTreeVertices& tree = TreeVertices();
+  glPushMatrix();
+  TranslateTo(offset);
+  LieFlat();
+  SetLitColor(kTrunkColour);
+  DrawCircles(GL_POLYGON, tree.trunk, 4);
+  SetLitColor(kCrownColour);
+  DrawCircles(GL_LINE_LOOP, tree.crown, 5);
+  glPopMatrix();
+}
+
 class cGLObjectPainter : public cObjectPainter {
  public:
   // A tree: a trunk of stacked discs under a crown of shrinking rings.
   void DrawPlant(const cKeltoGamePlant& plant, const cVector& centre) override {
-    glPushMatrix();
-    TranslateTo(ViewOffset(plant.position, centre));
-    LieFlat();
-    const grcCircle trunk(10, true, 1.0f);
-    SetLitColor(1.0f, 0.5f, 0.0f);
-    for (float height : kTrunkHeights) trunk.DrawAt(0.0f, 0.0f, -height, 1.0f);
-    const grcCircle crown(10, false, 1.0f);
-    SetLitColor(0.0f, 1.0f, 0.0f);
-    for (const cRing& ring : kCrownRings) crown.DrawAt(0.0f, 0.0f, -ring.height, ring.radius);
-    glPopMatrix();
+    const cVector offset = ViewOffset(plant.position, centre);
+    if (gViewVolume.ColumnOutside(offset, kTreeReach, 0.0f, kTreeTop)) return;
+    if (plain_drawing) {
+      DrawTreeAlone(offset);
+    } else {
+      DrawTree(offset);
+    }
   }
 
   // A dead critter's face: a ring with crossed-out eyes and a flat mouth.
   void DrawCarcass(const cKeltoGameCarcass& carcass, const cVector& centre) override {
+    const cVector offset = ViewOffset(carcass.position, centre);
+    if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
     glPushMatrix();
-    TranslateTo(ViewOffset(carcass.position, centre));
+    TranslateTo(offset);
     SetLitColor(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
     DrawGroundRing(2.0f);
     glBegin(GL_LINES);
@@ -125,8 +167,10 @@ class cGLObjectPainter : public cObjectPainter {
 
   // A ring with spokes from the centre, through the nest's outline point pairs.
   void DrawNest(const cKeltoGameNest& nest, const cVector& centre) override {
+    const cVector offset = ViewOffset(nest.position, centre);
+    if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
     glPushMatrix();
-    TranslateTo(ViewOffset(nest.position, centre));
+    TranslateTo(offset);
     SetLitColor(1.0f, 0.6f, 0.0f);
     DrawGroundRing(2.0f);
     glBegin(GL_LINES);
@@ -136,13 +180,15 @@ class cGLObjectPainter : public cObjectPainter {
   }
 
   // An arrowhead along the heading in the species colour (not dimmed at night); asleep, the
-  // critter is not drawn and keeps its last screen position.
+  // critter is not drawn and keeps its last screen position. Out of view it still gets its
+  // screen position; its debug lines may cross the view from anywhere.
   void DrawCritter(cKeltoGameCritter& critter, const cVector& centre) override {
     if (critter.state == kStateSleeping) return;
     const cVector offset = ViewOffset(critter.position, centre);
+    StoreScreenPosition(critter, offset);
+    if (!gGameState.freeZoom && gViewVolume.ColumnOutside(offset, kCritterReach, 0.0f, kCritterTop)) return;
     const cColour body = CritterBodyColour(critter);
     glPushMatrix();
-    StoreScreenPosition(critter, offset);
     TranslateTo(offset);
     glRotatef(critter.heading * kDegreesPerRadian, 0.0f, 1.0f, 0.0f);
     glColor3f(body.r, body.g, body.b);

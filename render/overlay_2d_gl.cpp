@@ -1,8 +1,9 @@
 // Pixel-space drawing over the scene: the nestable 2D mode, bitmap text and its width,
 // lines, frames and filled rectangles. Callers give y downward from the top; OpenGL counts
-// from the bottom, so every helper flips with the window height read at the call.
+// from the bottom, so every helper flips with the window height of the frame.
 #include <GL/glut.h>
 
+#include "platform/window_size.h"
 #include "render/driver_report.h"
 #include "render/overlay_2d.h"
 
@@ -12,7 +13,7 @@ int overlay_depth = 0;
 // Every attribute group, as the game has always pushed it.
 constexpr GLbitfield kAllAttributeGroups = 0xFFFFF;
 
-int WindowHeight() { return glutGet(GLUT_WINDOW_HEIGHT); }
+int WindowHeight() { return DrawingWindowHeight(); }
 
 void PushIdentity(GLenum matrix) {
   glMatrixMode(matrix);
@@ -32,7 +33,7 @@ void Begin2D() {
   if (overlay_depth++ > 0) return;
   PushIdentity(GL_MODELVIEW);
   PushIdentity(GL_PROJECTION);
-  glOrtho(0, glutGet(GLUT_WINDOW_WIDTH), 0, WindowHeight(), -1, 1);
+  glOrtho(0, DrawingWindowWidth(), 0, WindowHeight(), -1, 1);
   glPushAttrib(kAllAttributeGroups);
   DisableTexturing(0);
   DisableTexturing(1);

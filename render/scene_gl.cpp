@@ -6,6 +6,7 @@
 
 #include "dialog/evolution.h"
 #include "game/game_state.h"
+#include "platform/window_size.h"
 #include "render/dialog_painter.h"
 #include "render/grc_circle.h"
 #include "render/hud.h"
@@ -15,6 +16,7 @@
 #include "render/scene_dials.h"
 #include "render/scene_rules.h"
 #include "render/view_state.h"
+#include "render/view_volume.h"
 #include "terrain/terrain_classes.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
@@ -27,22 +29,40 @@ void CaptureView() {
   glGetDoublev(GL_MODELVIEW_MATRIX, saved_modelview);
   glGetDoublev(GL_PROJECTION_MATRIX, saved_projection);
   glGetIntegerv(GL_VIEWPORT, saved_viewport);
-  window_width = static_cast<float>(glutGet(GLUT_WINDOW_WIDTH));
-  window_height = static_cast<float>(glutGet(GLUT_WINDOW_HEIGHT));
+  window_width = static_cast<float>(DrawingWindowWidth());
+  window_height = static_cast<float>(DrawingWindowHeight());
+  if (plain_drawing) {
+    gViewVolume.SeeEverything();
+  } else {
+    gViewVolume.Set(saved_modelview, saved_projection, static_cast<float>(saved_viewport[2]),
+                    static_cast<float>(saved_viewport[3]));
+  }
+}
+
+// Every cell of ground row i lies in this strip: re-centred offsets are within +-256 and a cell
+// reaches 8 beyond its corner.
+bool GroundRowOutside(int i, const cVector& centre) {
+  const float x = GroundCellCorner(i, 0, centre).x;
+  return gViewVolume.BoxOutside(cVector(x, 0.0f, -kWorldSize * 0.5f),
+                                cVector(x + kCellSize, 0.0f, kWorldSize * 0.5f + kCellSize));
 }
 
 // A flat sheet of 64 x 64 cells re-centred on the avatar. Depth writes are off, so nothing
-// drawn later is ever hidden by the ground.
+// drawn later is ever hidden by the ground. Rows and cells out of view are skipped, but an
+// unknown class still keeps the colour of the cell before it, seen or not.
 void DrawGround(const cVector& centre) {
   cColour colour = GroundCellColour(kTerrainLand, {});
   SetLitColor(colour);
   glDepthMask(GL_FALSE);
   glBegin(GL_QUADS);
   for (int i = 0; i < kTerrainCells; ++i) {
+    const bool rowOutside = GroundRowOutside(i, centre);
     for (int j = 0; j < kTerrainCells; ++j) {
       colour = GroundCellColour(gTerrainClasses[i][j], colour);
-      SetLitColor(colour);
+      if (rowOutside) continue;
       const cVector c = GroundCellCorner(i, j, centre);
+      if (gViewVolume.BoxOutside(c, cVector(c.x + kCellSize, 0.0f, c.z + kCellSize))) continue;
+      SetLitColor(colour);
       glVertex3f(c.x, 0.0f, c.z);
       glVertex3f(c.x + kCellSize, 0.0f, c.z);
       glVertex3f(c.x + kCellSize, 0.0f, c.z + kCellSize);
@@ -56,6 +76,19 @@ void DrawGround(const cVector& centre) {
 void DrawObjects(const cVector& centre) {
   gWorld->GetAvatar()->Draw(centre);
   for (cKeltoGameObject* object : gWorld->objects) object->Draw(centre);
+}
+
+// Every colour of the ground and the objects has alpha 1, so blending them changes no pixel and
+// is left off; the ground, drawn first on a cleared depth buffer and writing no depth, passes
+// the depth test everywhere, so it is drawn without it.
+void DrawOpaqueWorld(const cVector& centre) {
+  glDisable(GL_BLEND);
+  const GLboolean depthTest = glIsEnabled(GL_DEPTH_TEST);
+  glDisable(GL_DEPTH_TEST);
+  DrawGround(centre);
+  if (depthTest) glEnable(GL_DEPTH_TEST);
+  DrawObjects(centre);
+  glEnable(GL_BLEND);
 }
 
 void DrawDaysCounter(const cKeltoGameCritter& avatar) {
@@ -122,8 +155,7 @@ void SetLitColor(const cColour& colour) {
 void DrawWorld(const cVector& centre) {
   CaptureView();
   light_factor = BrightnessFromDaylight(gDayClock.DaylightLevel());
-  DrawGround(centre);
-  DrawObjects(centre);
+  DrawOpaqueWorld(centre);
   const double depth = ViewCentreDepth();
   DrawHomeCompass(depth);
   DrawDaylightDial(depth);

@@ -9,3 +9,4 @@ double saved_projection[16];
 int saved_viewport[4];
 float window_width = 0.0f;
 float window_height = 0.0f;
+bool plain_drawing = false;

@@ -15,3 +15,7 @@ extern double saved_projection[16];
 extern int saved_viewport[4];
 extern float window_width;
 extern float window_height;
+
+// Draws as the game first did: every object, in view or not, and every tree on its own through
+// the matrix stack. The timedemo's --plain sets it, so the fast path is compared against it.
+extern bool plain_drawing;

@@ -9,10 +9,10 @@
 #include <sys/stat.h>
 
 #include "app/config.h"
-#include "platform/data_file.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "platform/data_file.h"
 #include "platform/time_source.h"
 #include "scratch_folder.h"
 #include "world/day_clock.h"

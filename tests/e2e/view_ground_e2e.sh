@@ -25,10 +25,10 @@ land=$(class_count "$shot" "$WORLD_CROP" L)
 ((land > 5000)) || fail "too little land colour on screen ($land sampled pixels)"
 
 # The strip: three rows of 16 pixels from y 552, each a bar framed in green and filled in
-# green, yellow or red, on black that shows in the one-pixel gaps between the rows. (OpenGL
-# puts a line given at window y on the pixel row above it, so each bar spans y - 1 .. y + 13.)
+# green, yellow or red, on black that shows in the one-pixel gaps between the rows: each bar's
+# frame spans rows y .. y + 14.
 for row in 0 1 2; do
-  top=$((552 + 16 * row - 1))
+  top=$((552 + 16 * row))
   bars=$(($(colour_count "$shot" "690x15+100+$top" 0,255,0) +
           $(colour_count "$shot" "690x15+100+$top" 255,255,0) +
           $(colour_count "$shot" "690x15+100+$top" 255,0,0)))

@@ -22,10 +22,10 @@ start_playing() {
 }
 
 # The first frames are drawn before the window takes its size; the Hunger bar's green frame
-# along pixel row 551 shows a frame of the full 800 x 600.
+# along pixel row 552 shows a frame of the full 800 x 600.
 full_size_frame_shown() {
   screenshot first-frame.png "$WIN" >/dev/null
-  (($(colour_count "$E2E_ARTIFACTS/first-frame.png" 690x1+100+551 0,255,0) > 600))
+  (($(colour_count "$E2E_ARTIFACTS/first-frame.png" 690x1+100+552 0,255,0) > 600))
 }
 
 # Prints one letter per pixel of image $1 cropped to $2 (every other pixel), by what the
@@ -53,6 +53,14 @@ ground_change() {
   paste <(pixel_classes "$1" "$3") <(pixel_classes "$2" "$3") | awk '
     $1 ~ /[LSW]/ && $2 ~ /[LSW]/ { ground++; if ($1 != $2) changed++ }
     END { print (ground ? int(1000 * changed / ground) : 0) }'
+}
+
+# Per mille of all pixels of images $1 and $2 (crop $3) that differ by more than a shade: where
+# the ground is one colour all round, the trees and creatures still show a turn of the view.
+picture_change() {
+  local differing size=${3%%+*}
+  differing=$(compare -metric AE -fuzz 5% "$1[$3]" "$2[$3]" null: 2>&1 || true)
+  echo $((1000 * ${differing%%.*} / (${size%x*} * ${size#*x})))
 }
 
 # How many pixels of image $1 in crop $2 lie within 10 of colour "$3" (r,g,b, 0..255).

@@ -11,7 +11,7 @@ source "$(dirname "$0")/view_lib.sh"
 # Rows of the middle column above the motive strip that are not black: the world's height on
 # screen (outside its square the screen is black).
 world_height() {
-  convert "$E2E_ARTIFACTS/$1" -crop 1x551+400+0 +repage -depth 8 txt:- |
+  convert "$E2E_ARTIFACTS/$1" -crop 1x552+400+0 +repage -depth 8 txt:- |
     awk -F'[(),]' 'NR > 1 && ($3 > 8 || $4 > 8 || $5 > 8) { n++ } END { print n + 0 }'
 }
 
@@ -53,7 +53,7 @@ keys_then_still minus 1 fov-115.png
 expect_world_height fov-115.png 296 "after - from 120"
 
 keys_then_still minus 19 fov-20.png
-expect_world_height fov-20.png 551 "after narrowing to 20 degrees"
+expect_world_height fov-20.png 552 "after narrowing to 20 degrees"
 keys_then_still minus 3 fov-20-again.png
 same_picture "$E2E_ARTIFACTS/fov-20.png" "$E2E_ARTIFACTS/fov-20-again.png" ||
   fail "- narrowed the view below 20 degrees"

@@ -1,0 +1,30 @@
+// What the frame's camera can see, for skipping objects that could not put a single pixel on
+// the screen. GL-free: it works from the matrices the scene captures, so it is tested headless.
+#pragma once
+
+#include "game/vector.h"
+
+class cViewVolume {
+ public:
+  // From the frame's model-view and projection matrices (column-major, as GL returns them) and
+  // the viewport size in pixels.
+  void Set(const double modelview[16], const double projection[16], float width, float height);
+
+  // True when every point of the box from `low` to `high` (view-centre space) lies outside the
+  // same side of the view, widened by a few pixels so that wide lines whose geometry ends just
+  // past the edge still count as seen. Then nothing in the box can be drawn.
+  bool BoxOutside(const cVector& low, const cVector& high) const;
+  // The same for a box centred on `at`, `halfWidth` across in x and z and from `bottom` to
+  // `top` in y.
+  bool ColumnOutside(const cVector& at, float halfWidth, float bottom, float top) const;
+  // From now until the next Set, nothing counts as outside.
+  void SeeEverything() { seeEverything_ = true; }
+
+ private:
+  double clip_[16] = {};  // projection x model-view, column-major
+  double marginX_ = 0.0, marginY_ = 0.0;  // the widening, as fractions of the clip range
+  bool seeEverything_ = false;
+};
+
+// Set by the scene at the start of every world pass.
+extern cViewVolume gViewVolume;

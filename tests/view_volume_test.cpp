@@ -1,0 +1,43 @@
+// The view volume the scene skips unseen objects with: a camera 50 units above the origin
+// looking straight down, 100 degrees tall, in an 800 x 600 window, as the game starts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/view_volume.h"
+
+namespace {
+// gluPerspective(100, 4/3, 1, 1000), then translate (0, 0, -50) and rotate 90 about x.
+cViewVolume TopDownView() {
+  const double f = 1.0 / std::tan(50.0 * 3.14159265358979 / 180.0), aspect = 800.0 / 600.0;
+  const double n = 1.0, far = 1000.0;
+  const double projection[16] = {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, (far + n) / (n - far), -1,
+                                 0, 0, 2 * far * n / (n - far), 0};
+  const double modelview[16] = {1, 0, 0, 0, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, -50, 1};
+  cViewVolume view;
+  view.Set(modelview, projection, 800.0f, 600.0f);
+  return view;
+}
+
+TEST(ViewVolume, SkipsOnlyBoxesWhollyOutOnOneSide) {
+  // From 50 up, the ground shows to about +-79 in x and +-60 in z; 8 pixels are about 1.5 units.
+  struct { const char* what; cVector low, high; bool outside; } cases[] = {
+      {"at the centre", {-1, 0, -1}, {1, 1, 1}, false},
+      {"straddling the right edge", {78, 0, 0}, {82, 0, 1}, false},
+      {"just past the right edge, within the margin", {80, 0, 0}, {81, 0, 1}, false},
+      {"well past the right edge", {85, 0, 0}, {90, 0, 1}, true},
+      {"well past the far edge", {0, 0, 65}, {1, 0, 70}, true},
+      {"spanning the whole view", {-200, 0, -200}, {200, 0, 200}, false},
+      {"above the eye", {-1, 60, -1}, {1, 61, 1}, true},
+      {"beyond the far plane", {-1, -960, -1}, {1, -955, 1}, true},
+  };
+  const cViewVolume view = TopDownView();
+  for (const auto& c : cases) EXPECT_EQ(view.BoxOutside(c.low, c.high), c.outside) << c.what;
+}
+
+TEST(ViewVolume, ColumnIsTheBoxAroundItsFoot) {
+  const cViewVolume view = TopDownView();
+  EXPECT_FALSE(view.ColumnOutside({84, 0, 0}, 6.0f, 0.0f, 4.5f));
+  EXPECT_TRUE(view.ColumnOutside({90, 0, 0}, 3.0f, 0.0f, 4.5f));
+}
+}  // namespace
