@@ -8,6 +8,7 @@
 #include "dialog/advance_dialog.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
+#include "game/game_state.h"
 #include "platform/key_state.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
@@ -21,6 +22,7 @@ constexpr float kHurt = 45.0f;           // health below this: rest at the nest
 constexpr float kLosing = 30.0f;         // leave a fight below this health unless winning
 constexpr float kSightRange = 120.0f;    // how far the player looks for carcasses
 constexpr float kPounceRange = 6.0f;     // a fight starts within 8 units; click a bit nearer
+constexpr float kFarFromHome = 100.0f;
 constexpr float kRunBeyond = 12.0f;      // run when the goal is farther than this
 constexpr float kMinRunEnergy = 25.0f;
 constexpr uint32_t kChaseMs = 15000;     // give up a chase after this long
@@ -151,6 +153,17 @@ const cKeltoGameCritter* Opponent() {
   return nullptr;
 }
 
+// Died and put back far from home: rather than cross the world, make a new home here (M, ten
+// seconds standing still, once a day). True while building.
+bool BuildingNest() {
+  if (gGameState.nestBuilding) return true;
+  if (!nest_move_allowed || DistanceTo(*gWorld->nests.front()) < kFarFromHome) return false;
+  SetShiftKeyDown(false);
+  ClickOnWorld(nullptr, Avatar()->position);
+  OnKeyboard('m', 0, 0);
+  return gGameState.nestBuilding;
+}
+
 void Think() {
   cKeltoGameCritter& me = *Avatar();
   if (EvolutionDialogVisible()) SpendEvolution();
@@ -159,17 +172,17 @@ void Think() {
     if (me.health < kLosing && !CanBeat(*opponent)) GoHome();
     return;
   }
-  const bool night = !gDayClock.IsDay();
-  if (me.hunger < kHungry && me.health >= kHurt) {
+  if (me.hunger < kHungry) {
     if (Eating()) return;
     if (cKeltoGameCarcass* carcass = NearestCarcass()) {
       Press(carcass, carcass->position, DistanceTo(*carcass));
       return;
     }
-    if ((!night || me.hunger < kStarving) && Hunt()) return;
+    const bool night = !gDayClock.IsDay();
+    if (me.health >= kHurt && (!night || me.hunger < kStarving) && Hunt()) return;
   }
   gPilot.prey = nullptr;
-  GoHome();
+  if (!BuildingNest()) GoHome();
 }
 }  // namespace
 

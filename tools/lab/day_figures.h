@@ -47,6 +47,8 @@ void VisitFigures(cDayFigures& d, Visit&& visit) {
   visit("avatar_health", d.health);
   visit("avatar_hunger", d.hunger);
   visit("avatar_energy", d.energy);
+  long deaths = d.AvatarDeaths();  // a column of its own; reading it back changes nothing
+  visit("avatar_deaths", deaths);
   visit("avatar_starved", d.starved);
   visit("avatar_killed", d.killed);
   visit("avatar_other_deaths", d.otherDeaths);
