@@ -75,9 +75,12 @@ void SpendEvolution() {
   ClickDialogButton(cCritterAdvanceDialog::kOk);
 }
 
+// Shift is let go for the click itself (Shift on a carcass carries instead of eating) and held
+// afterwards to run to a far goal.
 void Press(cKeltoGameObject* object, const cVector& point, float distance) {
-  SetShiftKeyDown(distance > kRunBeyond && Avatar()->energy > kMinRunEnergy);
+  SetShiftKeyDown(false);
   ClickOnWorld(object, point);
+  SetShiftKeyDown(distance > kRunBeyond && Avatar()->energy > kMinRunEnergy);
 }
 
 bool Visiting(const cKeltoGameNest* nest) {
