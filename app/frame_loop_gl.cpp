@@ -8,6 +8,7 @@
 #include "app/input.h"
 #include "game/camera.h"
 #include "game/game_state.h"
+#include "render/notices.h"
 #include "render/scene.h"
 #include "world/script_hooks.h"
 #include "world/world.h"
@@ -60,6 +61,7 @@ void DisplayFrame() {
   SetupCamera();
   glDisable(GL_LIGHTING);
   DrawScene(gInputState.mouseX, gInputState.mouseY);
+  DrawNotices();
   glutSwapBuffers();
   EndFirstFrame();
 }

@@ -17,12 +17,13 @@ struct cInputState {
 
 extern cInputState gInputState;
 
-// GLUT's button and state numbers, and its code for the up-arrow key.
+// GLUT's button and state numbers, and its codes for the up-arrow and F1 keys.
 constexpr int kLeftButton = 0;
 constexpr int kRightButton = 2;
 constexpr int kButtonDown = 0;
 constexpr int kButtonUp = 1;
 constexpr int kSpecialKeyUp = 101;
+constexpr int kSpecialKeyF1 = 1;
 
 // Which drag handler receives pointer motion while a button is held.
 enum class eMotionHandler { kNone, kOrbit, kSteer };
