@@ -8,12 +8,11 @@
 using namespace world_test;
 
 namespace {
+// Past the first fight step from 0, so a fight settles its deaths at once.
 class WorldCountersTest : public cWorldTest {
  protected:
   void SetUp() override {
     cWorldTest::SetUp();
-    gConfig.turn_speed = 2000.0f;
-    gConfig.carcass_decay_time = 60000.0f;
     SetGameTime(10000);
   }
 };

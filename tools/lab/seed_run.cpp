@@ -87,8 +87,10 @@ class cDayReport {
     d.speciesCounts.assign(gSpeciesTable.size(), 0);
     d.speciesDeaths.assign(gSpeciesTable.size(), 0);
     for (const cKeltoGameCritter* critter : gWorld->critters) ++d.speciesCounts[static_cast<size_t>(critter->species)];
+    // The deaths-by-species list grows on the first death of each species.
     for (size_t s = 0; s < d.speciesDeaths.size() && s < now.deaths_by_species.size(); ++s) {
-      d.speciesDeaths[s] = now.deaths_by_species[s] - (s < start_.deaths_by_species.size() ? start_.deaths_by_species[s] : 0);
+      const long before = s < start_.deaths_by_species.size() ? start_.deaths_by_species[s] : 0;
+      d.speciesDeaths[s] = now.deaths_by_species[s] - before;
     }
     Restart();
     return d;

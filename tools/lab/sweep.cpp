@@ -71,7 +71,9 @@ bool RunSweep(const cSweep& sweep) {
   while (handed < count) {
     while (ok && running < static_cast<size_t>(sweep.jobs) && started < count) {
       ok = StartChild(sweep, sweep.first + static_cast<uint32_t>(started), children[started]);
-      if (ok) ++running, ++started;
+      if (!ok) break;
+      ++running;
+      ++started;
     }
     if (running == 0) break;
     ReapOne(children);
@@ -87,6 +89,6 @@ bool RunSweep(const cSweep& sweep) {
       std::fclose(child.rows);
     }
   }
-  while (running > 0) ReapOne(children), --running;
+  for (; running > 0; --running) ReapOne(children);
   return ok && handed == count;
 }
