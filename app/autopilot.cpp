@@ -18,11 +18,11 @@ namespace {
 constexpr int kTicksPerThought = 10;     // about a fifth of a second
 constexpr float kHungry = 60.0f;         // hunger below this: look for food
 constexpr float kStarving = 25.0f;       // below this: hunt even at night
-constexpr float kHurt = 45.0f;           // health below this: rest at the nest
+constexpr float kHurt = 45.0f;           // health below this: no new hunt, rest instead
 constexpr float kLosing = 30.0f;         // leave a fight below this health unless winning
 constexpr float kSightRange = 120.0f;    // how far the player looks for carcasses
 constexpr float kPounceRange = 6.0f;     // a fight starts within 8 units; click a bit nearer
-constexpr float kFarFromHome = 100.0f;
+constexpr float kFarFromHome = 100.0f;   // a nest farther than this is rebuilt where it stands
 constexpr float kRunBeyond = 12.0f;      // run when the goal is farther than this
 constexpr float kMinRunEnergy = 25.0f;
 constexpr uint32_t kChaseMs = 15000;     // give up a chase after this long
