@@ -8,6 +8,7 @@ cNotices gNotices;
 
 namespace {
 constexpr int kPadding = 10;
+constexpr int kMargin = 10;  // between a box at the right and the window's edge
 }  // namespace
 
 void ToggleHelp() { gNotices.helpVisible = !gNotices.helpVisible; }
@@ -59,15 +60,17 @@ const std::vector<std::string>& HelpLines() {
   return lines;
 }
 
-cTextBox LayoutTextBox(int windowWidth, int top, const std::vector<int>& lineWidths, int lineHeight, bool centred) {
+cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,
+                       bool centred) {
   const int widest = lineWidths.empty() ? 0 : *std::max_element(lineWidths.begin(), lineWidths.end());
   cTextBox box;
-  box.left = (windowWidth - widest) / 2 - kPadding;
+  box.left = place == eBoxPlace::kMiddle ? (windowWidth - widest) / 2 - kPadding
+                                         : windowWidth - kMargin - widest - 2 * kPadding;
   box.right = box.left + widest + 2 * kPadding;
   box.top = top;
   box.bottom = top + static_cast<int>(lineWidths.size()) * lineHeight + 2 * kPadding;
   for (size_t i = 0; i < lineWidths.size(); ++i) {
-    box.lineX.push_back(centred ? (windowWidth - lineWidths[i]) / 2 : box.left + kPadding);
+    box.lineX.push_back(centred ? box.left + kPadding + (widest - lineWidths[i]) / 2 : box.left + kPadding);
     box.lineY.push_back(top + kPadding + static_cast<int>(i + 1) * lineHeight - lineHeight / 4);
   }
   return box;

@@ -37,10 +37,13 @@ const std::vector<std::string>& HelpLines();
 // Drawn by notices_gl after the scene, every frame (it also observes the deaths).
 void DrawNotices();
 
-// A box of text lines centred horizontally, its top at `top`: each line's left edge (centred
-// when `centred`, else all at the box's left padding) and baseline.
+// A box of text lines, its top at `top`, in the middle of the window or at its right edge
+// (where "Paused" stays clear of the world's middle): each line's left edge (centred in the
+// box when `centred`, else all at the box's left padding) and baseline.
+enum class eBoxPlace { kMiddle, kRight };
 struct cTextBox {
   int left = 0, top = 0, right = 0, bottom = 0;
   std::vector<int> lineX, lineY;
 };
-cTextBox LayoutTextBox(int windowWidth, int top, const std::vector<int>& lineWidths, int lineHeight, bool centred);
+cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,
+                       bool centred);

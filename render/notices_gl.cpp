@@ -12,14 +12,15 @@ constexpr int kHelpLineHeight = 18;
 constexpr int kNoticeLineHeight = 22;
 
 // A half-dark box with white text, headings ('#') in yellow.
-void DrawTextBox(const std::vector<std::string>& lines, int top, int lineHeight, void* font, bool centred) {
+void DrawTextBox(const std::vector<std::string>& lines, eBoxPlace place, int top, int lineHeight, void* font,
+                 bool centred) {
   std::vector<std::string> shown;
   std::vector<int> widths;
   for (const std::string& line : lines) {
     shown.push_back(!line.empty() && line[0] == '#' ? line.substr(1) : line);
     widths.push_back(TextWidth2D(font, shown.back()));
   }
-  const cTextBox box = LayoutTextBox(glutGet(GLUT_WINDOW_WIDTH), top, widths, lineHeight, centred);
+  const cTextBox box = LayoutTextBox(glutGet(GLUT_WINDOW_WIDTH), place, top, widths, lineHeight, centred);
   glColor4f(0.0f, 0.0f, 0.0f, 0.75f);
   FillRect2D(box.left, box.top, box.right, box.bottom);
   glColor3f(1.0f, 1.0f, 1.0f);
@@ -38,8 +39,11 @@ void DrawNotices() {
   const std::vector<std::string> death = DeathNoticeLines(now);
   if (!gGameState.paused && death.empty() && !gNotices.helpVisible) return;
   Begin2D();
-  if (!death.empty()) DrawTextBox(death, 80, kNoticeLineHeight, GLUT_BITMAP_HELVETICA_18, true);
-  if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, 30, kNoticeLineHeight, GLUT_BITMAP_HELVETICA_18, true);
-  if (gNotices.helpVisible) DrawTextBox(HelpLines(), 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
+  void* large = GLUT_BITMAP_HELVETICA_18;
+  if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
+  if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
+  if (gNotices.helpVisible) {
+    DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
+  }
   End2D();
 }

@@ -59,16 +59,20 @@ TEST_F(NoticesTest, ADeathIsToldByItsCauseForSixSecondsOfGameTime) {
   }
 }
 
-TEST_F(NoticesTest, TextBoxesAreCentredWithEachLineOnItsOwnRow) {
-  const cTextBox centred = LayoutTextBox(800, 40, {100, 300}, 20, true);
+TEST_F(NoticesTest, TextBoxesStandInTheMiddleOrAtTheRightWithEachLineOnItsOwnRow) {
+  const cTextBox centred = LayoutTextBox(800, eBoxPlace::kMiddle, 40, {100, 300}, 20, true);
   EXPECT_EQ(centred.left, 240);
   EXPECT_EQ(centred.right, 560);
   EXPECT_EQ(centred.top, 40);
   EXPECT_EQ(centred.bottom, 40 + 2 * 20 + 20);
   EXPECT_EQ(centred.lineX, (std::vector<int>{350, 250}));
   EXPECT_EQ(centred.lineY, (std::vector<int>{65, 85}));
-  const cTextBox left = LayoutTextBox(800, 40, {100, 300}, 20, false);
+  const cTextBox left = LayoutTextBox(800, eBoxPlace::kMiddle, 40, {100, 300}, 20, false);
   EXPECT_EQ(left.lineX, (std::vector<int>{250, 250}));
+  const cTextBox right = LayoutTextBox(800, eBoxPlace::kRight, 40, {100, 300}, 20, true);
+  EXPECT_EQ(right.right, 790) << "10 from the edge";
+  EXPECT_EQ(right.left, 470);
+  EXPECT_EQ(right.lineX, (std::vector<int>{580, 480}));
   for (const std::string& line : HelpLines()) EXPECT_LT(line.size(), 100u) << "fits the 800-pixel window: " << line;
 }
 }  // namespace

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the player is told: H or F1 opens the help overlay and the same key or Esc closes it;
-# "Paused" stands at the top while the game is paused; when the avatar dies a notice says how
-# for a few seconds ("You starved" in a world where hunger kills in moments). Screenshots of
+# "Paused" stands at the top right while the game is paused; when the avatar dies a notice says how
+# for a few seconds ("You starved" in a world where hunger kills in moments). "Paused" keeps
+# clear of the middle column that the zoom test measures the world by. Screenshots of
 # each are kept for a person to look at.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/view_lib.sh"
@@ -9,7 +10,7 @@ source "$(dirname "$0")/view_lib.sh"
 # White text pixels in a crop of the window: the notices are white on a dark box.
 white_in() { colour_count "$(screenshot "$1" "$WIN")" "$2" 255,255,255; }
 HELP_AREA=600x340+100+100
-PAUSED_AREA=240x40+280+30
+PAUSED_AREA=240x40+555+30
 DEATH_AREA=560x80+120+85
 
 help_shown() { (($(white_in help.png "$HELP_AREA") > 1500)); }
