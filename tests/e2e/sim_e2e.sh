@@ -3,7 +3,7 @@
 # lines and a closing line; critters flock by day and sleep at night; the same seed prints the
 # same days; a lone critter and an empty world run to the end; bad options are refused. As a
 # balance lab: the autopilot, a sweep over seeds in parallel with its summary, CSV, the plot,
-# and the progress bar only on a terminal.
+# the progress bar only on a terminal, and the shipped data's balance target.
 source "$(dirname "$0")/lib.sh"
 
 SIM="$ZOMA_BUILD_DIR/zoma-sim"
@@ -82,6 +82,15 @@ grep -q '<svg' "$E2E_WORK/sweep.svg" && grep -q 'seed 5' "$E2E_WORK/sweep.svg" |
 # On a terminal the sweep shows its progress on standard error.
 on_terminal=$(script -qec "$SIM --data $DATA --seeds 1-2 --days 1 >/dev/null" /dev/null) || fail "the sweep failed on a terminal"
 grep -q '2/2 seeds' <<<"$on_terminal" || fail "no progress bar on a terminal: $on_terminal"
+
+# The shipped world's balance target over seeds 1-8 and 6 days: an idle avatar dies (median at
+# least once); the autopilot dies at most once (median) and eats at least one meal (median).
+median() { sed -E "s/.* $1 median ([0-9.]+).*/\1/" <<<"$2"; }
+idle=$("$SIM" --data "$DATA" --seeds 1-8 --days 6 2>/dev/null | tail -n 1)
+played=$("$SIM" --data "$DATA" --seeds 1-8 --days 6 --autopilot 2>/dev/null | tail -n 1)
+awk -v d="$(median 'avatar deaths' "$idle")" 'BEGIN { exit !(d >= 1) }' || fail "the idle avatar survives: $idle"
+awk -v d="$(median 'avatar deaths' "$played")" -v m="$(median meals "$played")" 'BEGIN { exit !(d <= 1 && m >= 1) }' ||
+  fail "the autopilot dies too often or never eats: $played"
 
 for bad in "--seeds 5-2" "--seeds 3" "--jobs 0" "--seeds 1-2 --jobs x"; do
   status=0
