@@ -13,6 +13,7 @@
 #include "game/camera.h"
 #include "game/game_state.h"
 #include "platform/window_size.h"
+#include "render/notices.h"
 #include "render/scene.h"
 #include "world/script_hooks.h"
 #include "world/world.h"
@@ -51,6 +52,7 @@ void DrawAndPresent() {
   SetupCamera();
   glDisable(GL_LIGHTING);
   DrawScene(gInputState.mouseX, gInputState.mouseY);
+  DrawNotices();
   if (gBeforePresent) gBeforePresent();
   glutSwapBuffers();
   EndFirstFrame();

@@ -58,11 +58,8 @@ void PressLeft(int x, int y) {
   gInputState.dragX = x;
   gInputState.dragY = y;
   gInputState.leftPressMs = GameTime();
-  const cVector ground = gInputWindow->GroundUnder(x, y);
-  gWorld->CancelAvatarActions();
-  if (ActOnClickedObject(gGameState.hoveredObject)) return;
-  WalkToward(ground);
-  gInputWindow->SetMotionHandler(eMotionHandler::kSteer);
+  const cVector ground = gInputWindow->GroundUnder(x, y) + *gWorld->GetAvatar()->GetPosition();
+  if (ClickOnWorld(gGameState.hoveredObject, ground)) gInputWindow->SetMotionHandler(eMotionHandler::kSteer);
 }
 }  // namespace
 

@@ -19,7 +19,7 @@ struct cInputState {
 
 extern cInputState gInputState;
 
-// GLUT's button and state numbers, and its code for the up-arrow key.
+// GLUT's button and state numbers, and its codes for the up-arrow and F1 keys.
 constexpr int kLeftButton = 0;
 constexpr int kRightButton = 2;
 constexpr int kButtonDown = 0;
@@ -28,6 +28,7 @@ constexpr int kSpecialKeyUp = 101;
 // GLUT's entry states: the pointer left or entered the window.
 constexpr int kPointerLeft = 0;
 constexpr int kPointerEntered = 1;
+constexpr int kSpecialKeyF1 = 1;
 
 // Which drag handler receives pointer motion while a button is held.
 enum class eMotionHandler { kNone, kOrbit, kSteer };

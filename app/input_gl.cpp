@@ -5,7 +5,7 @@
 #include "app/camera_gl.h"
 #include "app/input.h"
 
-static_assert(kSpecialKeyUp == GLUT_KEY_UP);
+static_assert(kSpecialKeyUp == GLUT_KEY_UP && kSpecialKeyF1 == GLUT_KEY_F1);
 static_assert(kLeftButton == GLUT_LEFT_BUTTON && kRightButton == GLUT_RIGHT_BUTTON);
 static_assert(kButtonDown == GLUT_DOWN && kButtonUp == GLUT_UP);
 static_assert(kPointerLeft == GLUT_LEFT && kPointerEntered == GLUT_ENTERED);

@@ -1,4 +1,4 @@
-// The keyboard: one table of the game's keys (view, zoom, pause and commands), and the
+// The keyboard: one table of the game's keys (view, zoom, pause, commands and help), and the
 // up-arrow nudge of the view centre.
 #include <cctype>
 #include <cmath>
@@ -9,6 +9,7 @@
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "render/notices.h"
 #include "render/view_state.h"
 #include "world/geometry.h"
 #include "world/script_hooks.h"
@@ -53,6 +54,8 @@ void EvolveSpeciesNow() {
   gWorld->RefreshCritterStats();
 }
 
+constexpr unsigned char kEscape = 27;
+
 struct cKeyBinding {
   unsigned char key;  // letters in upper case; they act in either case
   void (*action)();
@@ -63,6 +66,8 @@ const cKeyBinding kKeyBindings[] = {
     {'C', ToggleFollowView},    {'D', ToggleFreeZoom},   {'E', OpenEvolutionDialog},
     {'F', ToggleCurvedHorizon}, {'K', KillAvatar},       {'M', BuildNest},
     {'P', TogglePause},         {'T', EvolveSpeciesNow},
+    // Beyond the game's own keys: the help overlay.
+    {'H', ToggleHelp},          {kEscape, CloseHelp},
 };
 }  // namespace
 
@@ -73,9 +78,10 @@ void OnKeyboard(unsigned char key, int, int) {
   }
 }
 
-// Moves the view centre one unit along the camera's ground direction. The next scene draw
-// puts it back on the avatar, so the nudge never shows.
+// F1 is help. Up moves the view centre one unit along the camera's ground direction; the next
+// scene draw puts it back on the avatar, so the nudge never shows.
 void OnSpecialKey(int key, int, int) {
+  if (key == kSpecialKeyF1) ToggleHelp();
   if (key != kSpecialKeyUp) return;
   const float yaw = gCamera.yaw * 0.01745328f;
   view_centre.x += std::sin(yaw);

@@ -55,3 +55,10 @@ bool ActOnClickedObject(cKeltoGameObject* object) {
   }
   return true;
 }
+
+bool ClickOnWorld(cKeltoGameObject* object, const cVector& groundPoint) {
+  gWorld->CancelAvatarActions();
+  if (ActOnClickedObject(object)) return false;
+  gWorld->GetAvatar()->target = groundPoint;
+  return true;
+}

@@ -1,7 +1,8 @@
-// zoma-sim: the game without a window. Builds the world from a data folder as the game does,
-// then runs the game's own tick schedule on a simulated clock (21 ms a step, so every step is
-// one tick) with nobody playing the avatar, and prints one line per game day. The same seed
-// gives the same day lines.
+// zoma-sim: the game without a window, and the designers' balance lab. Builds the world from a
+// data folder as the game does, then runs the game's own tick schedule on a simulated clock
+// with the avatar left alone or played by the autopilot, and prints one line per game day.
+// A sweep runs a range of seeds in parallel processes and ends with a summary over them; the
+// days can also go to a CSV file and a gnuplot drawing. The same seeds give the same lines.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,37 +13,35 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/config.h"
-#include "app/frame_tick.h"
-#include "dialog/evolution.h"
-#include "game/game_clock.h"
-#include "game/random.h"
-#include "platform/time_source.h"
-#include "script/game_scripts.h"
-#include "world/day_clock.h"
-#include "world/script_hooks.h"
-#include "world/world.h"
+#include "tools/lab/day_figures.h"
+#include "tools/lab/plot.h"
+#include "tools/lab/progress.h"
+#include "tools/lab/seed_run.h"
+#include "tools/lab/summary.h"
+#include "tools/lab/sweep.h"
 
 namespace {
-constexpr uint32_t kStepMs = 21;
-// The frame's edge scrolling reads the mouse; a pointer in the middle of the window scrolls nothing.
-constexpr int kWindowWidth = 800;
-constexpr int kMouseX = kWindowWidth / 2;
-
 struct cOptions {
   std::string data = ".";
-  uint32_t seed = 1;
-  long days = 5;
-  long critters = -1;  // -1: as ZOMA.ini says
+  cRunOptions run;
+  bool sweep = false;  // --seeds given
+  uint32_t lastSeed = 1;
+  long jobs = 0;  // 0: one per core
+  std::string csv, plot;
 };
 
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
-               "usage: zoma-sim [--data DIR] [--seed N] [--days D] [--critters N]\n"
+               "usage: zoma-sim [--data DIR] [--seed N | --seeds A-B [--jobs N]] [--days D] [--critters N]\n"
+               "                [--autopilot] [--csv FILE] [--plot FILE.svg]\n"
                "Runs the game headless on DIR's ZOMA.ini and scripts (default: the current directory)\n"
                "for D game days (default 5) from seed N (default 1), optionally with N critters, and\n"
-               "prints one line per day.\n");
+               "prints one line per day. --autopilot plays the avatar; --seeds runs every seed from A\n"
+               "to B in parallel processes (--jobs, default one per core) and ends with a summary;\n"
+               "--csv writes every figure of every day, --plot draws them with gnuplot.\n");
 }
 
 bool ParseNumber(const char* text, unsigned long max, unsigned long& value) {
@@ -53,16 +52,38 @@ bool ParseNumber(const char* text, unsigned long max, unsigned long& value) {
   return errno == 0 && *end == '\0' && value <= max;
 }
 
+// "A-B" with A <= B.
+bool ParseSeedRange(const char* text, cOptions& options) {
+  const char* dash = std::strchr(text, '-');
+  if (!dash) return false;
+  const std::string first(text, dash);
+  unsigned long a = 0, b = 0;
+  if (!ParseNumber(first.c_str(), UINT32_MAX, a) || !ParseNumber(dash + 1, UINT32_MAX, b) || a > b) return false;
+  if (b - a >= 100000) return false;
+  options.run.seed = static_cast<uint32_t>(a);
+  options.lastSeed = static_cast<uint32_t>(b);
+  options.sweep = true;
+  return true;
+}
+
 bool ApplyOption(const std::string& flag, const char* value, cOptions& options) {
   unsigned long number = 0;
   if (flag == "--data") {
     options.data = value;
   } else if (flag == "--seed" && ParseNumber(value, UINT32_MAX, number)) {
-    options.seed = static_cast<uint32_t>(number);
+    options.run.seed = options.lastSeed = static_cast<uint32_t>(number);
+  } else if (flag == "--seeds") {
+    return ParseSeedRange(value, options);
+  } else if (flag == "--jobs" && ParseNumber(value, 1024, number) && number > 0) {
+    options.jobs = static_cast<long>(number);
   } else if (flag == "--days" && ParseNumber(value, 100000, number) && number > 0) {
-    options.days = static_cast<long>(number);
+    options.run.days = static_cast<long>(number);
   } else if (flag == "--critters" && ParseNumber(value, kMostCritters, number)) {
-    options.critters = static_cast<long>(number);
+    options.run.critters = static_cast<long>(number);
+  } else if (flag == "--csv" && *value) {
+    options.csv = value;
+  } else if (flag == "--plot" && *value) {
+    options.plot = value;
   } else {
     return false;
   }
@@ -76,6 +97,11 @@ bool ParseOptions(int argc, char** argv, cOptions& options) {
     if (flag == "-h" || flag == "--help") {
       PrintUsage(stdout);
       std::exit(0);
+    }
+    if (flag == "--autopilot") {
+      options.run.autopilot = true;
+      --i;  // a flag without a value
+      continue;
     }
     if (i + 1 >= argc) {
       std::fprintf(stderr, "zoma-sim: %s needs a value\n", flag.c_str());
@@ -91,86 +117,76 @@ bool ParseOptions(int argc, char** argv, cOptions& options) {
 
 // Everything the game itself prints (script comments, configuration notes, the avatar's
 // abilities after a lost advance) goes to standard error; the returned stream is the original
-// standard output, kept for the day lines alone.
-std::FILE* SeparateDayLinesFromGameOutput() {
+// standard output, kept for the lab's own lines.
+std::FILE* SeparateResultsFromGameOutput() {
   std::fflush(stdout);
-  std::FILE* dayLines = fdopen(dup(STDOUT_FILENO), "w");
+  std::FILE* results = fdopen(dup(STDOUT_FILENO), "w");
   dup2(STDERR_FILENO, STDOUT_FILENO);
-  return dayLines;
+  return results;
 }
 
-// The game's own start-up order, on a clock that only moves when the simulator moves it.
-void StartGame(const cOptions& options) {
-  if (options.critters >= 0) gNumCrittersOverride = static_cast<int>(options.critters);
-  SetManualTime(0);
-  SeedRandom(options.seed);
-  StartGameClock();
-  InitGameScripts();
-  gWorld->BuildWorld();
-  CaptureEvolutionBase(gWorld->GetAvatar());
-  BuildEvolutionDialog();
+// Paths given on the command line are relative to where zoma-sim was started, not to DIR.
+std::string FromStartFolder(const std::string& path, const std::string& startFolder) {
+  return path.empty() || path[0] == '/' ? path : startFolder + "/" + path;
 }
 
-struct cStateCounts {
-  int flocking = 0, fighting = 0, sleeping = 0, goingHome = 0;
-};
-
-cStateCounts CountStates() {
-  cStateCounts counts;
-  for (const cKeltoGameCritter* critter : gWorld->critters) {
-    switch (critter->state) {
-      case kStateFlocking: ++counts.flocking; break;
-      case kStateFighting: ++counts.fighting; break;
-      case kStateSleeping: ++counts.sleeping; break;
-      case kStateGoingHome: ++counts.goingHome; break;
-      default: break;
-    }
+bool WriteCsv(const std::string& path, const std::vector<std::vector<cDayFigures>>& seeds) {
+  std::FILE* file = std::fopen(path.c_str(), "w");
+  if (!file) {
+    std::fprintf(stderr, "zoma-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+    return false;
   }
-  return counts;
+  const size_t species = seeds.empty() || seeds.front().empty() ? 0 : seeds.front().front().speciesCounts.size();
+  std::fprintf(file, "%s\n", CsvHeader(species).c_str());
+  for (const std::vector<cDayFigures>& days : seeds) {
+    for (const cDayFigures& day : days) std::fprintf(file, "%s\n", CsvRow(day).c_str());
+  }
+  return std::fclose(file) == 0;
 }
 
-// One game day: the critters' states at midday and at midnight, and the day's totals.
-class cDayReport {
- public:
-  // After every tick: takes the midday and midnight pictures as the clock passes them.
-  void Observe() {
-    const uint32_t intoCycle = GameTime() - gDayClock.cycle_start_ms;
-    if (!middayTaken_ && intoCycle >= gDayClock.day_ms / 2 && intoCycle < gDayClock.day_ms) {
-      midday_ = CountStates();
-      middayTaken_ = true;
-    }
-    if (!midnightTaken_ && intoCycle >= gDayClock.day_ms + gDayClock.night_ms / 2) {
-      midnight_ = CountStates();
-      midnightTaken_ = true;
-    }
-  }
-
-  void PrintAndRestart(std::FILE* out, int day) {
-    const cWorldCounters& counters = gWorld->counters;
-    const cKeltoGameCritter* avatar = gWorld->GetAvatar();
-    std::fprintf(out, "day %d | midday: %s | midnight: %s | fights %ld, died and respawned %ld, carcasses %zu"
-                " | avatar health %.1f hunger %.1f energy %.1f\n",
-                day, Describe(midday_).c_str(), Describe(midnight_).c_str(),
-                counters.fights_started - fightsAtStart_, counters.critter_deaths - deathsAtStart_,
-                gWorld->carcasses.size(), avatar->health, avatar->hunger, avatar->energy);
+// One seed in this process, its day lines printed as the days end, then the closing line.
+bool RunOneSeed(const cOptions& options, std::FILE* out, std::vector<std::vector<cDayFigures>>& seeds) {
+  seeds.emplace_back();
+  cProgressBar progress(static_cast<uint32_t>(options.run.days), "days");
+  const auto wallStart = std::chrono::steady_clock::now();
+  const long ticks = RunSeed(options.run, [&](const cDayFigures& day) {
+    seeds.back().push_back(day);
+    progress.Show(static_cast<uint32_t>(day.day));
+    std::fprintf(out, "%s\n", FormatDayLine(day).c_str());
     std::fflush(out);
-    *this = cDayReport();
-    fightsAtStart_ = counters.fights_started;
-    deathsAtStart_ = counters.critter_deaths;
-  }
+  });
+  if (ticks < 0) return false;
+  const double wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+  std::fprintf(out, "ticks %ld, wall time %.3f s, %.0f ticks per second\n", ticks, wallSeconds,
+               wallSeconds > 0.0 ? ticks / wallSeconds : 0.0);
+  return true;
+}
 
- private:
-  static std::string Describe(const cStateCounts& c) {
-    char text[128];
-    std::snprintf(text, sizeof text, "flocking %d fighting %d sleeping %d going home %d", c.flocking, c.fighting,
-                  c.sleeping, c.goingHome);
-    return text;
-  }
-
-  cStateCounts midday_, midnight_;
-  bool middayTaken_ = false, midnightTaken_ = false;
-  long fightsAtStart_ = 0, deathsAtStart_ = 0;
-};
+// Every seed of the range in child processes; lines in seed order, then the summary.
+bool RunSeedRange(const cOptions& options, std::FILE* out, std::vector<std::vector<cDayFigures>>& seeds) {
+  const uint32_t count = options.lastSeed - options.run.seed + 1;
+  cProgressBar progress(count, "seeds");
+  cSweep sweep;
+  sweep.first = options.run.seed;
+  sweep.last = options.lastSeed;
+  sweep.jobs = static_cast<int>(options.jobs > 0 ? options.jobs : sysconf(_SC_NPROCESSORS_ONLN));
+  sweep.runSeed = [&](uint32_t seed, std::FILE* rows) {
+    // The children's game messages would bury the results; a single seed shows them.
+    const int quiet = open("/dev/null", O_WRONLY);
+    if (quiet >= 0) dup2(quiet, STDOUT_FILENO);
+    cRunOptions run = options.run;
+    run.seed = seed;
+    return RunSeed(run, [&](const cDayFigures& day) { std::fprintf(rows, "%s\n", CsvRow(day).c_str()); }) >= 0;
+  };
+  sweep.onSeed = [&](const std::vector<cDayFigures>& days) {
+    seeds.push_back(days);
+    for (const cDayFigures& day : days) std::fprintf(out, "seed %ld %s\n", day.seed, FormatDayLine(day).c_str());
+  };
+  sweep.onProgress = [&](uint32_t finished) { progress.Show(finished); };
+  if (!RunSweep(sweep)) return false;
+  std::fprintf(out, "%s\n", SummaryLine(seeds, options.run.days).c_str());
+  return true;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -179,38 +195,19 @@ int main(int argc, char** argv) {
     PrintUsage(stderr);
     return 2;
   }
+  char startFolder[4096];
+  if (!getcwd(startFolder, sizeof startFolder)) std::strcpy(startFolder, ".");
   // The game reads ZOMA.ini and its scripts from the current directory.
   if (chdir(options.data.c_str()) != 0) {
     std::fprintf(stderr, "zoma-sim: cannot enter %s: %s\n", options.data.c_str(), std::strerror(errno));
     return 1;
   }
-  std::FILE* dayLines = SeparateDayLinesFromGameOutput();
-  StartGame(options);
-  // A day that never ends (no night, or one shorter than a tick) would keep the loop going for ever.
-  const uint64_t timeLimitMs = (static_cast<uint64_t>(options.days) + 1) * gDayClock.cycle_ms;
-  cDayReport report;
-  uint64_t now = 0;
-  long ticks = 0;
-  const auto wallStart = std::chrono::steady_clock::now();
-  while (total_days < options.days) {
-    if (now > timeLimitMs) {
-      std::fprintf(stderr, "zoma-sim: no new day after %llu ms of game time; does the day have a night?\n",
-                   static_cast<unsigned long long>(now));
-      return 1;
-    }
-    now += kStepMs;
-    SetManualTime(static_cast<uint32_t>(now));
-    const int daysBefore = total_days;
-    CancelNestBuildingIfMoving();
-    if (!TickIfDue(kWindowWidth, kMouseX)) continue;
-    ++ticks;
-    // The first tick of a new day closes the day before it.
-    if (total_days > daysBefore) report.PrintAndRestart(dayLines, total_days);
-    report.Observe();
-  }
-  const double wallSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-  std::fprintf(dayLines, "ticks %ld, wall time %.3f s, %.0f ticks per second\n", ticks, wallSeconds,
-              wallSeconds > 0.0 ? ticks / wallSeconds : 0.0);
-  std::fclose(dayLines);
+  std::FILE* results = SeparateResultsFromGameOutput();
+  std::vector<std::vector<cDayFigures>> seeds;
+  const bool ran = options.sweep ? RunSeedRange(options, results, seeds) : RunOneSeed(options, results, seeds);
+  std::fclose(results);
+  if (!ran) return 1;
+  if (!options.csv.empty() && !WriteCsv(FromStartFolder(options.csv, startFolder), seeds)) return 1;
+  if (!options.plot.empty() && !PlotSweep(seeds, FromStartFolder(options.plot, startFolder))) return 1;
   return 0;
 }

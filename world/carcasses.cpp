@@ -108,6 +108,7 @@ void cKeltoGameWorld::MealPass() {
     }
     if (WrappedDistance(*it->eater, it->food->position) < kEatingDistance) {
       it->eater->hunger = 100.0f;
+      if (it->eater->is_avatar) ++counters.avatar_meals;
       it->done = true;
       RemoveCarcass(it->food);  // also ends any other meal of the same carcass
     }

@@ -82,7 +82,11 @@ void cKeltoGameWorld::FightPass() {
 void cKeltoGameWorld::SettleDeath(cFight& fight, cKeltoGameCritter* loser, const cKeltoGameCritter* winner) {
   if (!(loser->health <= 0.0f)) return;
   // Only the avatar's kills leave something to eat.
-  if (winner->is_avatar) AddCarcass(loser->position);
+  if (winner->is_avatar) {
+    AddCarcass(loser->position);
+    ++counters.avatar_kills;
+  }
+  if (loser->is_avatar) counters.CountAvatarDeath(eAvatarDeath::kKilled);
   Respawn(loser);
   fight.done = true;
 }

@@ -23,7 +23,7 @@ void cKeltoGameWorld::Respawn(cKeltoGameCritter* critter) {
     days_alive = 0;
     LoseLastAdvance();
   } else {
-    ++counters.critter_deaths;
+    counters.CountCritterDeath(critter->species);
   }
   critter->SetPosition(PassablePointFor(*critter));
   critter->target = RandomWorldPosition();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "world/objects.h"
+#include "world/world_counters.h"
 
 struct cFight {
   cKeltoGameCritter* a = nullptr;
@@ -30,12 +31,6 @@ struct cNestVisit {
   cKeltoGameCritter* visitor = nullptr;
   uint32_t last_run_ms = 0;
   bool done = false;
-};
-
-// Running totals kept for the headless simulator's daily report; the game itself never reads them.
-struct cWorldCounters {
-  long fights_started = 0;   // StartFight calls that put both sides into the fighting state
-  long critter_deaths = 0;   // respawns of ordinary critters (fights and terrain)
 };
 
 class cKeltoGameWorld {

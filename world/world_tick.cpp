@@ -17,6 +17,9 @@ namespace {
 constexpr float kStopDistance = 1.0f;
 constexpr float kNestSafeDistance = 8.0f;
 constexpr float kMeetingDistance = 3.0f;
+// Health lost outside a fight with hunger this low is starvation (the motives script hurts an
+// empty stomach); with food inside it is some other death, such as the K key.
+constexpr float kStarvingHunger = 1.0f;
 
 void StartNewDay(cKeltoGameWorld& world) {
   ++days_alive;
@@ -94,7 +97,10 @@ void WorldTick() {
   SetScriptIsDay(dayNow);
   if (gDayClock.NewDay()) StartNewDay(world);
   world.UpdateCarcasses();
-  if (avatar->health <= 0.0f) world.Respawn(avatar);
+  if (avatar->health <= 0.0f) {
+    world.counters.CountAvatarDeath(avatar->hunger < kStarvingHunger ? eAvatarDeath::kStarved : eAvatarDeath::kOther);
+    world.Respawn(avatar);
+  }
   for (cKeltoGameCritter* critter : world.critters) UpdateCritter(world, critter, dayNow);
   MoveAvatar(avatar);
   world.NestVisitPass();

@@ -1,0 +1,77 @@
+// The notices' rules: help toggling, death notices timed on the game clock, the help text and
+// the text-box layout.
+#include "render/notices.h"
+
+#include <algorithm>
+
+cNotices gNotices;
+
+namespace {
+constexpr int kPadding = 10;
+constexpr int kMargin = 10;  // between a box at the right and the window's edge
+}  // namespace
+
+void ToggleHelp() { gNotices.helpVisible = !gNotices.helpVisible; }
+void CloseHelp() { gNotices.helpVisible = false; }
+void ResetNotices() { gNotices = cNotices{}; }
+
+void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs) {
+  const long deaths = counters.AvatarDeaths();
+  if (deaths > gNotices.deathsSeen) {
+    gNotices.cause = counters.last_avatar_death;
+    gNotices.deathShownMs = nowMs;
+    gNotices.deathShowing = true;
+  }
+  gNotices.deathsSeen = deaths;
+  if (gNotices.deathShowing && nowMs - gNotices.deathShownMs >= kDeathNoticeMs) gNotices.deathShowing = false;
+}
+
+std::vector<std::string> DeathNoticeLines(uint32_t nowMs) {
+  if (!gNotices.deathShowing || nowMs - gNotices.deathShownMs >= kDeathNoticeMs) return {};
+  const char* how = gNotices.cause == eAvatarDeath::kStarved  ? "You starved"
+                    : gNotices.cause == eAvatarDeath::kKilled ? "You were killed"
+                                                              : "You died";
+  return {how, "You start again elsewhere: the count of days alive starts from 0,",
+          "and you lose your latest evolution advance."};
+}
+
+const std::vector<std::string>& HelpLines() {
+  static const std::vector<std::string> lines = {
+      "#Help  (F1, H or Esc closes it)",
+      "#Mouse",
+      "Left-click the ground: walk there. Hold the button: steer towards the pointer.",
+      "Left-click a creature: attack it (not the yellow grazers, your own kind).",
+      "Left-click a grazer near you: evolve, when an evolution is available.",
+      "Left-click a carcass: eat it. Shift + left-click: carry it; click again to drop it.",
+      "Left-click your nest: go home and rest there, which heals you.",
+      "Hold Shift: run.   Right-drag: turn the view.   Wheel: zoom.",
+      "#Keys",
+      "P pause   C follow or top-down view   E evolution   M build your nest here (once a day)",
+      "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
+      "#What you see",
+      "Bottom bars: Health, Energy, Hunger; green full, yellow, red low.",
+      "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",
+      "Compass (lower right): the orange needle points home. Within 8 of your nest you are safe.",
+      "Dial (lower left): yellow at midday, red at dawn and dusk, blue at midnight.",
+      "Red hunters roam at night: be home after dark.",
+      "Ground: brown land, grey rock (climbers only), dark blue water (swimmers only).",
+      "Top left: the days you have stayed alive.",
+  };
+  return lines;
+}
+
+cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,
+                       bool centred) {
+  const int widest = lineWidths.empty() ? 0 : *std::max_element(lineWidths.begin(), lineWidths.end());
+  cTextBox box;
+  box.left = place == eBoxPlace::kMiddle ? (windowWidth - widest) / 2 - kPadding
+                                         : windowWidth - kMargin - widest - 2 * kPadding;
+  box.right = box.left + widest + 2 * kPadding;
+  box.top = top;
+  box.bottom = top + static_cast<int>(lineWidths.size()) * lineHeight + 2 * kPadding;
+  for (size_t i = 0; i < lineWidths.size(); ++i) {
+    box.lineX.push_back(centred ? box.left + kPadding + (widest - lineWidths[i]) / 2 : box.left + kPadding);
+    box.lineY.push_back(top + kPadding + static_cast<int>(i + 1) * lineHeight - lineHeight / 4);
+  }
+  return box;
+}

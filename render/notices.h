@@ -1,0 +1,49 @@
+// What the player is told beyond the design's own screen: a help overlay (F1 or H), "Paused"
+// while the game is paused, and a notice for a few seconds of game time when the avatar dies,
+// saying how. The rules and the layout are here, without GL; notices_gl draws them over the
+// finished scene. With none of them showing the frame is exactly the design's.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "world/world_counters.h"
+
+constexpr uint32_t kDeathNoticeMs = 6000;
+
+struct cNotices {
+  bool helpVisible = false;
+  long deathsSeen = 0;           // the avatar's deaths already told
+  eAvatarDeath cause = eAvatarDeath::kNone;
+  uint32_t deathShownMs = 0;     // game time at which the last death was noticed
+  bool deathShowing = false;
+};
+extern cNotices gNotices;
+
+void ToggleHelp();
+void CloseHelp();
+// Back to the start-up state (tests).
+void ResetNotices();
+
+// Every frame: a death counted since the last frame starts its notice at `nowMs`; the notice
+// ends kDeathNoticeMs later (game time, so it waits while paused).
+void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs);
+// The death notice's lines now, none when it is not showing.
+std::vector<std::string> DeathNoticeLines(uint32_t nowMs);
+// The help overlay's lines; a line starting with '#' is a heading (the '#' is not shown).
+const std::vector<std::string>& HelpLines();
+
+// Drawn by notices_gl after the scene, every frame (it also observes the deaths).
+void DrawNotices();
+
+// A box of text lines, its top at `top`, in the middle of the window or at its right edge
+// (where "Paused" stays clear of the world's middle): each line's left edge (centred in the
+// box when `centred`, else all at the box's left padding) and baseline.
+enum class eBoxPlace { kMiddle, kRight };
+struct cTextBox {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  std::vector<int> lineX, lineY;
+};
+cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,
+                       bool centred);

@@ -1,0 +1,49 @@
+// Drawing the notices over the finished scene: the help overlay, "Paused" and the death notice.
+#include <GL/glut.h>
+
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "render/notices.h"
+#include "render/overlay_2d.h"
+#include "world/world.h"
+
+namespace {
+constexpr int kHelpLineHeight = 18;
+constexpr int kNoticeLineHeight = 22;
+
+// A half-dark box with white text, headings ('#') in yellow.
+void DrawTextBox(const std::vector<std::string>& lines, eBoxPlace place, int top, int lineHeight, void* font,
+                 bool centred) {
+  std::vector<std::string> shown;
+  std::vector<int> widths;
+  for (const std::string& line : lines) {
+    shown.push_back(!line.empty() && line[0] == '#' ? line.substr(1) : line);
+    widths.push_back(TextWidth2D(font, shown.back()));
+  }
+  const cTextBox box = LayoutTextBox(glutGet(GLUT_WINDOW_WIDTH), place, top, widths, lineHeight, centred);
+  glColor4f(0.0f, 0.0f, 0.0f, 0.75f);
+  FillRect2D(box.left, box.top, box.right, box.bottom);
+  glColor3f(1.0f, 1.0f, 1.0f);
+  DrawFrame2D(box.left, box.top, box.right, box.bottom);
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const bool heading = lines[i][0] == '#';
+    glColor3f(1.0f, heading ? 0.85f : 1.0f, heading ? 0.2f : 1.0f);
+    DrawText2D(box.lineX[i], box.lineY[i], font, shown[i]);
+  }
+}
+}  // namespace
+
+void DrawNotices() {
+  const uint32_t now = GameTime();
+  ObserveAvatarDeaths(gWorld->counters, now);
+  const std::vector<std::string> death = DeathNoticeLines(now);
+  if (!gGameState.paused && death.empty() && !gNotices.helpVisible) return;
+  Begin2D();
+  void* large = GLUT_BITMAP_HELVETICA_18;
+  if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
+  if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
+  if (gNotices.helpVisible) {
+    DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
+  }
+  End2D();
+}
