@@ -1,7 +1,7 @@
-// What the player is told beyond the design's own screen: a help overlay (F1 or H), "Paused"
-// while the game is paused, and a notice for a few seconds of game time when the avatar dies,
-// saying how. The rules and the layout are here, without GL; notices_gl draws them over the
-// finished scene. With none of them showing the frame is exactly the design's.
+// What the player is told beyond the game's original screen: a help overlay (F1 or H),
+// "Paused" while the game is paused, and a notice for a few seconds of game time when the
+// avatar dies, saying how. The rules and the layout are here, without GL; notices_gl draws them
+// over the finished scene. With none of them showing, the frame is exactly the original one.
 #pragma once
 
 #include <cstdint>
