@@ -33,11 +33,13 @@ void CopyCritterSlots(const float* slots, int base, cKeltoGameCritter& critter) 
   critter.speed = slots[base + kSlotSpeed];
 }
 
-// The move-nest, carry-carcass and nesting hooks share one shape.
-void RunMotiveScript(eGameScript script, cKeltoGameCritter& critter) {
+// The avatar-motives, move-nest, carry-carcass and nesting hooks share one shape; only the
+// avatar's motives are told the seconds of their cycle (0 for the others).
+void RunMotiveScript(eGameScript script, cKeltoGameCritter& critter, float seconds = 0.0f) {
   cScriptCode& code = GameScriptCode(script);
   float* slots = code.FreshSlots();
   FillCritterSlots(slots, kSlotHunger, critter);
+  slots[kSlotSeconds] = seconds;
   slots[kSlotIsDay] = gIsDaySlot;
   code.Run();
   CopyCritterSlots(slots, kSlotHunger, critter);
@@ -48,13 +50,7 @@ void SetScriptIsDay(bool isDay) { gIsDaySlot = isDay ? 1.0f : 0.0f; }
 
 void RunAvatarMotivesScript(cKeltoGameCritter* critter, int32_t cycleMs) {
   if (critter->state == kStateFighting) return;
-  cScriptCode& code = GameScriptCode(eGameScript::kAvatarMotives);
-  float* slots = code.FreshSlots();
-  FillCritterSlots(slots, kSlotHunger, *critter);
-  slots[kSlotSeconds] = static_cast<float>(cycleMs) * 0.001f;
-  slots[kSlotIsDay] = gIsDaySlot;
-  code.Run();
-  CopyCritterSlots(slots, kSlotHunger, *critter);
+  RunMotiveScript(eGameScript::kAvatarMotives, *critter, static_cast<float>(cycleMs) * 0.001f);
 }
 
 void RunMoveNestScript(cKeltoGameCritter* critter) { RunMotiveScript(eGameScript::kMoveNest, *critter); }
