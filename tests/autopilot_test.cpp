@@ -55,21 +55,26 @@ TEST_F(AutopilotTest, AnEvolutionOnOfferIsSpentOnWinGameAndAnAbilityThroughTheDi
   EXPECT_EQ(advance_history, std::vector<int>{1});
 }
 
+// By night only a starving avatar (hunger below 25) hunts.
 TEST_F(AutopilotTest, AHungryAvatarHuntsTheNearestCritterItCanBeat) {
   struct {
     const char* name;
     int species;
-    float attack;
-    bool hunted;
+    float attack, hunger;
+    bool night, hunted;
   } cases[] = {
-      {"a weak critter", 1, 10.0f, true},
-      {"a critter far stronger than the avatar", 1, 500.0f, false},
-      {"a grazer, the kind the avatar evolves by", 0, 10.0f, false},
+      {"a weak critter", 1, 10.0f, 40.0f, false, true},
+      {"a critter far stronger than the avatar", 1, 500.0f, 40.0f, false, false},
+      {"a grazer, the kind the avatar evolves by", 0, 10.0f, 40.0f, false, false},
+      {"a weak critter at night", 1, 10.0f, 40.0f, true, false},
+      {"a weak critter at night, starving", 1, 10.0f, 10.0f, true, true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     SetUp();
+    if (c.night) SetGameTime(120000);
     GoOutAndGetHungry();
+    avatar->hunger = c.hunger;
     cKeltoGameCritter* critter = AddCritter(At(370, 340), c.species);
     critter->attack = c.attack;
     Think();
@@ -90,21 +95,6 @@ TEST_F(AutopilotTest, AHungryAvatarEatsACarcassInSightBeforeHunting) {
   ASSERT_EQ(gWorld->meals.size(), 1u);
   EXPECT_EQ(gWorld->meals.front().food, carcass);
   EXPECT_EQ(avatar->target.z, 380.0f);
-}
-
-TEST_F(AutopilotTest, AtNightOnlyAStarvingAvatarHunts) {
-  for (float hunger : {40.0f, 10.0f}) {
-    SCOPED_TRACE(hunger);
-    SetUp();
-    SetDayClock(100000, 50000);
-    SetGameTime(120000);  // night
-    GoOutAndGetHungry();
-    avatar->hunger = hunger;
-    cKeltoGameCritter* critter = AddCritter(At(370, 340), 1);
-    Think();
-    EXPECT_EQ(avatar->target.x == critter->position.x, hunger < 25.0f);
-    EXPECT_EQ(VisitingNest(), hunger >= 25.0f);
-  }
 }
 
 TEST_F(AutopilotTest, ALosingFightIsLeftForHomeAndAWinningOneFoughtOut) {

@@ -59,6 +59,11 @@ std::string WithCamera(const std::string& ini) {
   return kCamera + ini.substr(game.size());
 }
 
+// A negative time in ms, taken as unsigned.
+std::string NegativeMsWarning(const std::string& setting, const std::string& ms) {
+  return "warning: ZOMA.ini: " + setting + " is negative; the game takes it as " + ms + " ms, about 49.7 days";
+}
+
 // Every game key and every species key in read order, as the game holds them; the player is
 // told where the file was looked for, and the camera can see the world.
 TEST_F(ConfigTest, NoFileGivesEveryDefault) {
@@ -146,23 +151,6 @@ TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
   EXPECT_EQ(gConfig.num_critters, 3) << "the command-line count wins over the file";
 }
 
-TEST_F(ConfigTest, SpeciesCountClampsKeepTheAvatarInsideTheTable) {
-  const struct {
-    const char* ini;
-    int num_species, avatar_species;
-  } cases[] = {{"[species]\navatar_species=0\n", 1, 0},    {"[species]\nnum_species=3\navatar_species=9\n", 3, 2},
-               {"[species]\nnum_species=0\n", 1, 0},          {"[species]\nnum_species=3\navatar_species=2\n", 3, 1},
-               {"[species]\nnum_species=-4\navatar_species=-5\n", 1, 0},
-               {"[species]\nnum_species=2\navatar_species=-2147483648\n", 2, 1}};
-  for (const auto& c : cases) {
-    Read(c.ini + std::string("[species0]\nattack=3\n[species1]\nattack=7\n"));
-    EXPECT_EQ(gSpeciesTable[0].attack, 7.0f) << "even without a count, species number 1 is read";
-    EXPECT_EQ(gConfig.num_species, c.num_species) << c.ini;
-    EXPECT_EQ(gConfig.avatar_species, c.avatar_species) << c.ini;
-    EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(c.num_species)) << c.ini;
-  }
-}
-
 TEST_F(ConfigTest, SpeciesSectionsFillTheTableInOrder) {
   Read("[species]\nnum_species=3\n"
        "[species1]\ncolor=255,128\nattack=-1\nwalk_speed=1.5e0xyz\nrun_speed=abc\nclimb= 0.25\nswim=-1\n"
@@ -215,9 +203,7 @@ TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
       {"[game]\nevolve_interval=0\n", {"ZOMA.ini: game.evolve_interval=0 is below 1; using 1"}, {10}, 1},
       {"[game]\nevolve_interval=-3\n", {"ZOMA.ini: game.evolve_interval=-3 is below 1; using 1"}, {10}, 1},
       {"[game]\nday_length=0\nnight_length=0\n", {kDayCycle}},
-      {"[game]\nday_length=-3\nnight_length=3\n",
-       {"warning: ZOMA.ini: game.day_length=-3 is negative; the game takes it as 4294964296 ms, about 49.7 days",
-        kDayCycle}},
+      {"[game]\nday_length=-3\nnight_length=3\n", {NegativeMsWarning("game.day_length=-3", "4294964296"), kDayCycle}},
       {"[species]\nnum_species=3\n[species1]\nproportion=0\n[species2]\nproportion=0\n[species3]\nproportion=0\n",
        {kProportions + "0; using 1 for each species"}, {1, 2, 3}},
       {"[species]\nnum_species=2\n[species1]\nproportion=10\n[species2]\nproportion=-10\n",
@@ -243,23 +229,32 @@ TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
   }
 }
 
-// Counts the game cannot hold or play are bounded, with a mend line; large sane ones stay.
+// Counts the game cannot hold or play are bounded, with a mend line; large sane ones stay. The
+// avatar's species stays inside the table, and species number 1 is read even without a count.
 TEST_F(ConfigTest, SpeciesAndCritterCountsAreBounded) {
   const struct {
     const char* ini;
-    int num_species, num_critters;
+    int num_species, avatar_species, num_critters;
     std::string diagnostic;  // "" when the counts stand
   } cases[] = {
-      {"num_critters=99999999999999999999\n", 1, 10000,
+      {"avatar_species=0\n", 1, 0, 10, ""},
+      {"num_species=3\navatar_species=9\n", 3, 2, 10, ""},
+      {"num_species=0\n", 1, 0, 10, ""},
+      {"num_species=3\navatar_species=2\n", 3, 1, 10, ""},
+      {"num_species=-4\navatar_species=-5\n", 1, 0, 10, ""},
+      {"num_species=2\navatar_species=-2147483648\n", 2, 1, 10, ""},
+      {"num_critters=99999999999999999999\n", 1, 0, 10000,
        "ZOMA.ini: species.num_critters=1661992959 is above 10000; using 10000"},
-      {"num_species=100000\n", 1000, 10, "ZOMA.ini: species.num_species=100000 is above 1000; using 1000"},
-      {"num_species=1000\nnum_critters=10000\n", 1000, 10000, ""},
-      {"num_species=250\nnum_critters=5000\n", 250, 5000, ""},
+      {"num_species=100000\n", 1000, 0, 10, "ZOMA.ini: species.num_species=100000 is above 1000; using 1000"},
+      {"num_species=1000\nnum_critters=10000\n", 1000, 0, 10000, ""},
+      {"num_species=250\nnum_critters=5000\n", 250, 0, 5000, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ini);
-    Read(kCamera + "[species]\n" + c.ini);
+    Read(kCamera + "[species]\n" + c.ini + "[species0]\nattack=3\n[species1]\nattack=7\n");
+    EXPECT_EQ(gSpeciesTable[0].attack, 7.0f);
     EXPECT_EQ(gConfig.num_species, c.num_species);
+    EXPECT_EQ(gConfig.avatar_species, c.avatar_species);
     EXPECT_EQ(gSpeciesTable.size(), static_cast<size_t>(c.num_species));
     EXPECT_EQ(gConfig.num_critters, c.num_critters);
     EXPECT_EQ(gConfigDiagnostics, (c.diagnostic.empty() ? std::vector<std::string>{} : std::vector{c.diagnostic}));
@@ -303,28 +298,26 @@ TEST_F(ConfigTest, TextKeysReadDecimalNumbersOnly) {
 // Values that make no sense but that the game takes as they are: one warning each, saying what
 // the game does with it; sensible neighbours get none.
 TEST_F(ConfigTest, SenselessValuesAreTakenWithAWarning) {
-  const std::string kAbout = " is negative; the game takes it as ";
   const std::string kSpecies = "warning: ZOMA.ini: species1.";
+  const std::string kOutside = " has a number outside 0..255; it is drawn as the nearer of 0 and 255";
   const struct {
     std::string ini;
     std::string warning;  // "" for none
   } cases[] = {
-      {"[game]\nday_length=-4\n", "warning: ZOMA.ini: game.day_length=-4" + kAbout + "4294963296 ms, about 49.7 days"},
-      {"[game]\nnight_length=-1\n", "warning: ZOMA.ini: game.night_length=-1" + kAbout + "4294966296 ms, about 49.7 days"},
-      {"[game]\ncarcass_decay_time=-2\n",
-       "warning: ZOMA.ini: game.carcass_decay_time=-2" + kAbout + "4294965296 ms, about 49.7 days"},
-      {"[game]\nmotive_cycle=-500\n", "warning: ZOMA.ini: game.motive_cycle=-500" + kAbout + "4294966796 ms, about 49.7 days"},
-      {"[game]\nnesting_cycle=-1\n", "warning: ZOMA.ini: game.nesting_cycle=-1" + kAbout + "4294967295 ms, about 49.7 days"},
-      {"[combat]\nturn_speed=-1\n", "warning: ZOMA.ini: combat.turn_speed=-1" + kAbout + "4294967296 ms, about 49.7 days"},
+      {"[game]\nday_length=-4\n", NegativeMsWarning("game.day_length=-4", "4294963296")},
+      {"[game]\nnight_length=-1\n", NegativeMsWarning("game.night_length=-1", "4294966296")},
+      {"[game]\ncarcass_decay_time=-2\n", NegativeMsWarning("game.carcass_decay_time=-2", "4294965296")},
+      {"[game]\nmotive_cycle=-500\n", NegativeMsWarning("game.motive_cycle=-500", "4294966796")},
+      {"[game]\nnesting_cycle=-1\n", NegativeMsWarning("game.nesting_cycle=-1", "4294967295")},
+      {"[combat]\nturn_speed=-1\n", NegativeMsWarning("combat.turn_speed=-1", "4294967296")},
       {"[game]\nmotive_cycle=0\n", "warning: ZOMA.ini: game.motive_cycle=0 makes the avatar's motive script run on every tick"},
       {"[game]\nvictory_points=0\n", "warning: ZOMA.ini: game.victory_points=0 is below 1; the game is won at the first evolution"},
       {"[species1]\nwalk_speed=-1.5\n",
        kSpecies + "walk_speed=-1.5 is negative; the game uses it as it is, and critters of this species move backwards"},
       {"[species1]\nrun_speed=1e999\n", kSpecies + "run_speed=1e999 is not a finite number; the game uses it as it is, "
                                                     "and critters of this species leave the world when they move"},
-      {"[species1]\ncolor=256,0,0\n",
-       kSpecies + "color=256,0,0 has a number outside 0..255; it is drawn as the nearer of 0 and 255"},
-      {"[species1]\ncolor=0,-1\n", kSpecies + "color=0,-1 has a number outside 0..255; it is drawn as the nearer of 0 and 255"},
+      {"[species1]\ncolor=256,0,0\n", kSpecies + "color=256,0,0" + kOutside},
+      {"[species1]\ncolor=0,-1\n", kSpecies + "color=0,-1" + kOutside},
       {"[game]\nday_length=0\nnight_length=1\nmotive_cycle=1\nnesting_cycle=0\nvictory_points=1\n"
        "carcass_decay_time=0\n[combat]\nturn_speed=0\n[species1]\ncolor=0,255,0\nwalk_speed=0\nrun_speed=1e30\n",
        ""},

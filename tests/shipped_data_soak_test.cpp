@@ -11,7 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/frame_tick.h"
 #include "app/input.h"
@@ -127,23 +129,12 @@ class cScriptedPlayer {
   }
 
   static cKeltoGameObject* Prey() {
-    cKeltoGameCritter* best = nullptr;
-    for (cKeltoGameCritter* c : gWorld->critters) {
-      if (c->species % 8 == 0 || c->state == kStateSleeping) continue;
-      if (!best || Distance(c) < Distance(best)) best = c;
-    }
-    return best;
+    std::vector<cKeltoGameCritter*> prey;
+    std::copy_if(gWorld->critters.begin(), gWorld->critters.end(), std::back_inserter(prey),
+                 [](const cKeltoGameCritter* c) { return c->species % 8 != 0 && c->state != kStateSleeping; });
+    return NearestTo(gWorld->GetAvatar(), prey);
   }
-
-  static cKeltoGameObject* NearestCarcass() {
-    cKeltoGameCarcass* best = nullptr;
-    for (cKeltoGameCarcass* c : gWorld->carcasses) {
-      if (!best || Distance(c) < Distance(best)) best = c;
-    }
-    return best;
-  }
-
-  static float Distance(const cKeltoGameObject* o) { return WrappedDistance(*gWorld->GetAvatar(), o->position); }
+  static cKeltoGameObject* NearestCarcass() { return NearestTo(gWorld->GetAvatar(), gWorld->carcasses); }
   static void Move(int x, int y) { OnMouseMove(x, y); }
   static void Key(char key) { OnKeyboard(static_cast<unsigned char>(key), 0, 0); }
   static void Click(int x, int y) {

@@ -76,8 +76,14 @@ TEST(HeightField, IndicesWrapModulo64) {
   EXPECT_EQ(field.Height(1 - 64 * 5, 2 + 64 * 3), 0.25f) << "far outside the -64.. range as well";
 }
 
+// Tests that write the class grid leave it all land for the next.
+class TerrainGrid : public ::testing::Test {
+ protected:
+  void TearDown() override { FillTerrainWithLand(); }
+};
+
 // Exactly 0.25 and exactly 0.75 are land; the grid's row is the field's row.
-TEST(ClassifyTerrain, SetsEveryCellFromItsHeight) {
+TEST_F(TerrainGrid, ClassifyTerrainSetsEveryCellFromItsHeight) {
   const struct {
     float height;
     int32_t terrainClass;
@@ -93,20 +99,12 @@ TEST(ClassifyTerrain, SetsEveryCellFromItsHeight) {
   for (int row = 0; row < kTerrainCells; ++row)
     for (int column = 0; column < kTerrainCells; ++column)
       ASSERT_EQ(gTerrainClasses[row][column], classOf[(row * 3 + column) % 5]) << row << "," << column;
-  FillTerrainWithLand();
 }
 
 // Every cell holds its own number, so a query names the cell it read.
-class TerrainClassAtTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (int row = 0; row < kTerrainCells; ++row)
-      for (int column = 0; column < kTerrainCells; ++column) gTerrainClasses[row][column] = row * 100 + column;
-  }
-  void TearDown() override { FillTerrainWithLand(); }
-};
-
-TEST_F(TerrainClassAtTest, ReadsTheCellUnderThePointAndClampsOutside) {
+TEST_F(TerrainGrid, TerrainClassAtReadsTheCellUnderThePointAndClampsOutside) {
+  for (int row = 0; row < kTerrainCells; ++row)
+    for (int column = 0; column < kTerrainCells; ++column) gTerrainClasses[row][column] = row * 100 + column;
   const float nan = std::numeric_limits<float>::quiet_NaN();
   struct {
     float x, z;
@@ -120,16 +118,8 @@ TEST_F(TerrainClassAtTest, ReadsTheCellUnderThePointAndClampsOutside) {
     EXPECT_EQ(TerrainClassAt(c.x, 123.0f, c.z), c.row * 100 + c.column) << "(" << c.x << ", " << c.z << ")";
 }
 
-class NearestLand : public ::testing::Test {
- protected:
-  void SetUp() override {
-    for (auto& row : gTerrainClasses)
-      for (int32_t& cell : row) cell = kTerrainWater;
-  }
-  void TearDown() override { FillTerrainWithLand(); }
-};
-
-TEST_F(NearestLand, FindsTheNearestCellCentreTheShortWayRound) {
+TEST_F(TerrainGrid, NearestLandFindsTheNearestCellCentreTheShortWayRound) {
+  for (auto& row : gTerrainClasses) std::fill(row, row + kTerrainCells, int32_t{kTerrainWater});
   cVector centre(-1, -1, -1);
   EXPECT_FALSE(NearestLandCellCentre(100.0f, 100.0f, centre)) << "no land at all";
   gTerrainClasses[63][0] = kTerrainLand;

@@ -15,6 +15,7 @@
 #include "game/random.h"
 #include "platform/time_source.h"
 #include "scratch_folder.h"
+#include "tests/world_test_support.h"
 #include "terrain/terrain_classes.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
@@ -22,6 +23,8 @@
 #include "world/world.h"
 
 namespace {
+using world_test::XZ;
+
 constexpr uint32_t kSeed = 20240611;
 
 const char* const kThreeSpecies =
@@ -74,9 +77,7 @@ bool NearSomeSite(const cVector& p, const std::vector<cVector>& sites) {
 
 // The home sites are discarded after setup; they are the first land points drawn after the
 // terrain, six passes over the species.
-std::vector<std::vector<cVector>> HomeSitesOfSeed(uint32_t seed, int species) {
-  SeedRandom(seed);
-  GenerateTerrain();
+std::vector<std::vector<cVector>> HomeSites(int species) {
   std::vector<std::vector<cVector>> sites(species);
   for (int pass = 0; pass < 6; ++pass) {
     for (auto& list : sites) {
@@ -87,6 +88,12 @@ std::vector<std::vector<cVector>> HomeSitesOfSeed(uint32_t seed, int species) {
     }
   }
   return sites;
+}
+
+std::vector<std::vector<cVector>> HomeSitesOfSeed(uint32_t seed, int species) {
+  SeedRandom(seed);
+  GenerateTerrain();
+  return HomeSites(species);
 }
 
 std::vector<float> Traits(const cKeltoGameCritter& c) {
@@ -129,8 +136,7 @@ TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
   const cKeltoGameCritter& avatar = *world.avatar;
   EXPECT_TRUE(OnLand(&avatar));
   EXPECT_TRUE(NearSomeSite(avatar.position, sites[2]));
-  EXPECT_EQ(world.nests.front()->position.x, avatar.position.x) << "the nest is at the avatar's start";
-  EXPECT_EQ(world.nests.front()->position.z, avatar.position.z);
+  EXPECT_EQ(XZ(world.nests.front()->position), XZ(avatar.position)) << "the nest is at the avatar's start";
   const cSpeciesRecord& kind = gSpeciesTable[2];
   EXPECT_TRUE(avatar.is_avatar);
   EXPECT_EQ(avatar.species, 2);
@@ -139,8 +145,7 @@ TEST_F(WorldSetupTest, SeededWorldKeepsItsLayoutRules) {
       << "the avatar's own attack, defend and neighbour distance; no perception, nocturnal or aggressive traits";
   EXPECT_EQ(avatar.heading, 0.0f);
   EXPECT_EQ(avatar.speed, 0.0f);
-  EXPECT_EQ(avatar.target.x, avatar.position.x) << "the avatar starts standing still";
-  EXPECT_EQ(avatar.target.z, avatar.position.z);
+  EXPECT_EQ(XZ(avatar.target), XZ(avatar.position)) << "the avatar starts standing still";
 }
 
 // On an all-land grid every land test passes at the first draw, so the whole sequence of
@@ -155,31 +160,23 @@ TEST_F(WorldSetupTest, OnAllLandEveryDrawFollowsTheRecipe) {
   const int drawAfterSetup = NextRandom();
 
   SeedRandom(kSeed);
-  std::vector<cVector> homes[2], plantSites;
-  for (int pass = 0; pass < 6; ++pass)
-    for (auto& list : homes) list.push_back(RandomWorldPosition());
+  const auto homes = HomeSites(2);
+  std::vector<cVector> plantSites;
   for (int i = 0; i < 50; ++i) plantSites.push_back(RandomWorldPosition());
   for (const cKeltoGamePlant* plant : gWorld->plants) {
     const float dx = RandomScaled(40.0f), dz = RandomScaled(40.0f);
     const cVector& site = plantSites[NextRandom() % 50];
-    ASSERT_EQ(plant->position.x, site.x + dx);
-    ASSERT_EQ(plant->position.z, site.z + dz);
+    ASSERT_EQ(XZ(plant->position), std::pair(site.x + dx, site.z + dz));
     ASSERT_EQ(plant->heading, RandomScaled(6.28318f));
   }
   for (const cKeltoGameCritter* critter : gWorld->critters) {
     EXPECT_EQ(critter->heading, RandomScaled(6.28318f));
     EXPECT_EQ(critter->species, NextRandom() % 30 < 10 ? 0 : 1);
     const cVector& home = homes[critter->species][NextRandom() % 6];
-    const cVector target = RandomWorldPosition();
-    EXPECT_EQ(critter->target.x, target.x);
-    EXPECT_EQ(critter->target.z, target.z);
-    const cVector start = SpawnPointNear(home);
-    EXPECT_EQ(critter->position.x, start.x);
-    EXPECT_EQ(critter->position.z, start.z);
+    EXPECT_EQ(XZ(critter->target), XZ(RandomWorldPosition()));
+    EXPECT_EQ(XZ(critter->position), XZ(SpawnPointNear(home)));
   }
-  const cVector start = SpawnPointNear(homes[1][NextRandom() % 6]);
-  EXPECT_EQ(gWorld->avatar->position.x, start.x);
-  EXPECT_EQ(gWorld->avatar->position.z, start.z);
+  EXPECT_EQ(XZ(gWorld->avatar->position), XZ(SpawnPointNear(homes[1][NextRandom() % 6])));
   EXPECT_EQ(NextRandom(), drawAfterSetup) << "setup made no draw beyond the recipe";
 }
 

@@ -27,15 +27,6 @@ struct cSoakCoverage {
   int maxCarcasses = 0, meals = 0, carries = 0;
 };
 
-template <typename T>
-T* NearestTo(const cKeltoGameCritter* avatar, const std::vector<T*>& list) {
-  T* nearest = nullptr;
-  for (T* o : list) {
-    if (!nearest || WrappedDistance(*avatar, o->position) < WrappedDistance(*avatar, nearest->position)) nearest = o;
-  }
-  return nearest;
-}
-
 cKeltoGameCritter* NearestAwake(const cKeltoGameWorld& world) {
   std::vector<cKeltoGameCritter*> awake;
   std::copy_if(world.critters.begin(), world.critters.end(), std::back_inserter(awake),

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "app/config.h"
 #include "dialog/evolution.h"
@@ -30,6 +32,19 @@ constexpr float kPi = 3.14159265f;
 inline void SetGameTime(uint32_t ms) { SetManualTime(kClockBase + ms); }
 
 inline cVector At(float x, float z) { return cVector(x, 0.0f, z, 1.0f); }
+
+// A point on the ground as (x, z), so that one assertion compares both.
+inline std::pair<float, float> XZ(const cVector& v) { return {v.x, v.z}; }
+
+// The member of `list` nearest to the avatar the short way round (the first of equals), or nullptr.
+template <typename T>
+T* NearestTo(const cKeltoGameCritter* avatar, const std::vector<T*>& list) {
+  T* nearest = nullptr;
+  for (T* o : list) {
+    if (!nearest || WrappedDistance(*avatar, o->position) < WrappedDistance(*avatar, nearest->position)) nearest = o;
+  }
+  return nearest;
+}
 
 // A day of `dayMs` then a night of `nightMs`, the cycle starting in the day at `startMs`.
 inline void SetDayClock(uint32_t dayMs, uint32_t nightMs, uint32_t startMs = 0) {

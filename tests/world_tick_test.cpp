@@ -124,9 +124,7 @@ TEST_F(WorldTickTest, ACritterStandingWhereItCannotBeIsRespawnedBeforeItActs) {
   } while (z < 256.0f);
   EXPECT_NEAR(critter->position.x, x, 1e-3);
   EXPECT_NEAR(critter->position.z, z, 1e-3);
-  const cVector target = RandomWorldPosition();
-  EXPECT_EQ(critter->target.x, target.x);
-  EXPECT_EQ(critter->target.z, target.z);
+  EXPECT_EQ(XZ(critter->target), XZ(RandomWorldPosition()));
   EXPECT_EQ(critter->heading, RandomScaled(6.28318f)) << "and it does not act in that tick";
 }
 
