@@ -50,11 +50,6 @@ class HudWorldTest : public ::testing::Test {
   cKeltoGameCritter* avatar = nullptr;
 };
 
-TEST_F(HudWorldTest, FighterPanelsNameTheAvatar) {
-  EXPECT_STREQ(FighterCaption(*avatar), "Avatar");
-  EXPECT_STREQ(FighterCaption(*AddCritter(At(12.0f, 10.0f))), "Critter");
-}
-
 TEST_F(HudWorldTest, CarcassTurnsBlackInItsLastFiveSecondsAlsoWhileCarried) {
   const cColour black{0, 0, 0}, grey{0.4f, 0.4f, 0.4f}, orange{1, 0.6f, 0};
   // With a life of 60000 ms; late clocks and the wrap at 2^32 count the age as it is.
@@ -73,7 +68,9 @@ TEST_F(HudWorldTest, CarcassTurnsBlackInItsLastFiveSecondsAlsoWhileCarried) {
   }
 }
 
-TEST_F(HudWorldTest, CrittersShowSpeciesOrCoverAndDebugLinesMarkPreyAndCover) {
+TEST_F(HudWorldTest, CrittersShowSpeciesOrCoverAndCaptionsAndDebugLinesMarkPreyAndCover) {
+  EXPECT_STREQ(FighterCaption(*avatar), "Avatar");
+  EXPECT_STREQ(FighterCaption(*AddCritter(At(12.0f, 10.0f))), "Critter");
   cKeltoGameCritter* hunter = AddCritter(At(505.0f, 20.0f));
   cKeltoGameCritter* prey = AddCritter(At(508.0f, 20.0f));
   EXPECT_EQ(CritterBodyColour(*hunter), (cColour{0.2f, 0.4f, 0.8f}));

@@ -23,7 +23,7 @@ cDayFigures Day(long seed, long day, long starved, long killed, long kills, long
   return d;
 }
 
-TEST(LabTest, ARowReadBackPrintsTheSameDayLineAndRow) {
+TEST(LabTest, ARowReadBackPrintsTheSameDayLineAndRowAndRowsOfAnotherShapeAreRefused) {
   const cDayFigures day = Day(7, 3, 1, 0, 2, 1);
   const std::string row = CsvRow(day);
   cDayFigures back;
@@ -40,14 +40,9 @@ TEST(LabTest, ARowReadBackPrintsTheSameDayLineAndRow) {
   EXPECT_EQ(header.substr(0, 9), "seed,day,");
   EXPECT_NE(header.find(",avatar_deaths,avatar_starved,"), std::string::npos);
   EXPECT_EQ(header.substr(header.size() - 16), ",species3_deaths");
-}
-
-TEST(LabTest, RowsOfAnotherShapeAreRefused) {
-  const std::string good = CsvRow(Day(1, 1, 0, 0, 0, 0));
-  for (const std::string& bad : {std::string(""), std::string("1,2,3"), good + ",4", good + ",", "x" + good,
-                                 good.substr(0, good.size() - 1) + "x"}) {
-    cDayFigures d;
-    EXPECT_FALSE(ParseCsvRow(bad, d)) << bad;
+  for (const std::string& bad : {std::string(""), std::string("1,2,3"), row + ",4", row + ",", "x" + row,
+                                 row.substr(0, row.size() - 1) + "x"}) {
+    EXPECT_FALSE(ParseCsvRow(bad, back)) << "a row of another shape: " << bad;
   }
 }
 

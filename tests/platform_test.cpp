@@ -125,7 +125,7 @@ TEST(ControlPanelPause, TickingPauseFreezesGameTimeWithoutAJumpAfterwards) {
 
 int TenPixelsPerCharacter(const std::string& line) { return 10 * static_cast<int>(line.size()); }
 
-TEST(MessageBoxLayout, FitsTheWidestLineAndCentresOkBelowTheText) {
+TEST(MessageBoxLayout, FitsTheWidestLineKeepsAMinimumWidthAndCentresOkBelowTheText) {
   const cMessageBoxLayout layout = LayOutMessageBox(
       "Congratulations! You win!\n" + std::string(60, 'x') + "\nSwim:0\n", TenPixelsPerCharacter);
   ASSERT_EQ(layout.lines.size(), 3u) << "a final line break adds no empty line";
@@ -136,12 +136,9 @@ TEST(MessageBoxLayout, FitsTheWidestLineAndCentresOkBelowTheText) {
   for (std::size_t i = 1; i < layout.baselines.size(); ++i) {
     EXPECT_GT(layout.baselines[i], layout.baselines[i - 1]);
   }
-}
-
-TEST(MessageBoxLayout, KeepsEmptyLinesInsideTheTextAndAMinimumWidth) {
-  const cMessageBoxLayout layout = LayOutMessageBox("ZOMA\n\nline", TenPixelsPerCharacter);
-  EXPECT_EQ(layout.lines, (std::vector<std::string>{"ZOMA", "", "line"}));
-  EXPECT_GT(layout.width, layout.okButton.Width() * 2) << "a short text still gets a proper box";
+  const cMessageBoxLayout shortText = LayOutMessageBox("ZOMA\n\nline", TenPixelsPerCharacter);
+  EXPECT_EQ(shortText.lines, (std::vector<std::string>{"ZOMA", "", "line"})) << "empty inner lines are kept";
+  EXPECT_GT(shortText.width, shortText.okButton.Width() * 2) << "a short text still gets a proper box";
 }
 
 TEST(MessageBoxLayout, EnterEscapeAndSpaceDismiss) {

@@ -3,11 +3,12 @@
 // table's stack effects; and the programs left to the plain evaluator.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "tests/script_differential.h"
+#include "tests/script_program_builder.h"
 #include "tests/script_test_support.h"
 
 namespace {
@@ -79,17 +80,7 @@ TEST(ScriptCode, OddScriptsAgree) {
   }
 }
 
-cScriptInstruction Const(float value) { return {ScriptOp::kOpPushConst, value, -1}; }
-cScriptInstruction Assign(int32_t slot) { return {ScriptOp::kOpAssign, 0.0f, slot}; }
-cScriptInstruction Push(int32_t slot) { return {ScriptOp::kOpPushVar, 0.0f, slot}; }
-cScriptInstruction Op(ScriptOp op) { return {op, 0.0f, -1}; }
 constexpr ScriptOp kIf = ScriptOp::kOpIf, kElse = ScriptOp::kOpElse, kEndIf = ScriptOp::kOpEndIf;
-
-cScriptProgram Program(std::initializer_list<cScriptInstruction> code) {
-  cScriptProgram program;
-  for (const cScriptInstruction& instruction : code) program.Append(instruction);
-  return program;
-}
 
 // What a broken parse or a hand-made list can hold: unbalanced markers, ops never produced, slots
 // outside a 10-slot frame.

@@ -2,13 +2,13 @@
 // thresholds, the truth rules and skips of if/else, RAND, and runs that stay inside the frame.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "game/random.h"
+#include "tests/script_program_builder.h"
 #include "tests/script_test_support.h"
 
 namespace {
@@ -106,19 +106,8 @@ TEST(ScriptEvaluator, RandDrawsSuccessiveValuesOfTheSharedSequence) {
   ExpectRuns({{"v = x w = y x = RAND y = RAND", {}, after}}, 2);
 }
 
-// Hand-built programs: the unbalanced markers a broken parse can leave, op values the parser
-// never produces, and slots outside the frame.
-cScriptProgram Program(std::initializer_list<cScriptInstruction> code) {
-  cScriptProgram program;
-  for (const cScriptInstruction& instruction : code) program.Append(instruction);
-  return program;
-}
-
-cScriptInstruction Const(float value) { return {ScriptOp::kOpPushConst, value, -1}; }
-cScriptInstruction Assign(int32_t slot) { return {ScriptOp::kOpAssign, 0.0f, slot}; }
-cScriptInstruction Push(int32_t slot) { return {ScriptOp::kOpPushVar, 0.0f, slot}; }
-cScriptInstruction Op(ScriptOp op) { return {op, 0.0f, -1}; }
-
+// The unbalanced markers a broken parse can leave, op values the parser never produces, and
+// slots outside the frame.
 TEST(ScriptEvaluator, HandBuiltPrograms) {
   struct cProgramCase {
     const char* what;

@@ -19,13 +19,12 @@ class ScriptParserTest : public testing::Test {
  protected:
   void SetUp() override { FreshScriptSymbols(); }
 
-  Lines Compile(const std::string& text, int expectedResult = 0) {
+  // The listing of a fresh program, after checking the parse's result and what it printed.
+  Lines Compile(const std::string& text, int expectedResult = 0, const std::string& expectedPrinted = "") {
     cScriptProgram program;
     std::string printed;
     EXPECT_EQ(ParseCapturing(text, program, &printed), expectedResult) << text;
-    if (expectedResult == 0) {
-      EXPECT_EQ(printed, "") << text;
-    }
+    EXPECT_EQ(printed, expectedPrinted) << text;
     return Listing(program);
   }
 };
@@ -87,25 +86,15 @@ TEST_F(ScriptParserTest, SyntaxErrorStopsAtTheFirstErrorKeepingEarlierCode) {
       {"if () a = 1 endif", {}}, {"if (a) endif", {"push a", "if"}},
       {"if (a) b = 1", {"push a", "if", "pushc 1", "assign b"}}, {"x = (1", {"pushc 1"}}, {"x = 1 +", {"pushc 1"}},
   };
-  for (const cListingCase& c : cases) {
-    cScriptProgram program;
-    std::string printed;
-    EXPECT_EQ(ParseCapturing(c.text, program, &printed), 1) << c.text;
-    EXPECT_EQ(printed, "parse error\n") << c.text;
-    EXPECT_EQ(Listing(program), c.listing) << c.text;
-  }
+  for (const cListingCase& c : cases) EXPECT_EQ(Compile(c.text, 1, "parse error\n"), c.listing) << c.text;
 }
 
 // The stack grows past its first size up to a limit; beyond it the parse stops with result 2.
 TEST_F(ScriptParserTest, NestingGrowsTheStackUpToItsLimit) {
   EXPECT_EQ(Compile("x = " + std::string(4000, '(') + "1" + std::string(4000, ')')), (Lines{"pushc 1", "assign x"}));
   for (const std::string& text : {"x = " + std::string(10000, '(') + "1" + std::string(10000, ')'),
-                                  "x = " + std::string(20000, '-') + "1"}) {
-    cScriptProgram program;
-    std::string printed;
-    EXPECT_EQ(ParseCapturing(text, program, &printed), 2);
-    EXPECT_EQ(printed, "parser stack overflow\n");
-  }
+                                  "x = " + std::string(20000, '-') + "1"})
+    Compile(text, 2, "parser stack overflow\n");
 }
 
 // Parses append to the program, an earlier syntax error not disturbing the next; numbers

@@ -102,11 +102,8 @@ TEST_F(ScriptScannerTest, CommentsAreEchoedAndYieldNoTokens) {
     EXPECT_EQ(Scan(c.text, &echo), c.tokens) << "text: " << c.text;
     EXPECT_EQ(echo, c.echo) << "text: " << c.text;
   }
-}
-
-TEST_F(ScriptScannerTest, NewScanClearsAnUnfinishedComment) {
   Scan("x = 1 # the text ends inside a comment");
-  EXPECT_EQ(Scan("y"), Tokens{"NAME:y"});
+  EXPECT_EQ(Scan("y"), Tokens{"NAME:y"}) << "a new scan clears an unfinished comment";
 }
 
 // Input arrives in chunks of 8192 characters: tokens that straddle a chunk edge stay whole, up

@@ -1,12 +1,9 @@
 // zoma-script as a designer uses it: exit statuses and messages of `check`, the values `run`
 // prints, the shipped scripts compiling cleanly, and every example of docs/scripting.md.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 

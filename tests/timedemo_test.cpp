@@ -26,29 +26,24 @@ TEST(DemoCommandLine, ReadsFramesShotViewsAndCritters) {
   EXPECT_EQ(line.options.views, (std::vector<eDemoView>{eDemoView::kNight, eDemoView::kFight}));
   EXPECT_EQ(line.options.critters, 1000);
   EXPECT_TRUE(line.options.plain);
+  const cDemoCommandLine shotAlone = Parse({"--shot", "7", "a.ppm"});
+  EXPECT_EQ(shotAlone.error, "");
+  EXPECT_EQ(shotAlone.options.frames, 7) << "a shot alone draws up to its frame";
 }
 
-TEST(DemoCommandLine, AShotAloneDrawsUpToItsFrame) {
-  const cDemoCommandLine line = Parse({"--shot", "7", "a.ppm"});
-  EXPECT_EQ(line.error, "");
-  EXPECT_EQ(line.options.frames, 7);
-}
-
-TEST(DemoCommandLine, WithoutDemoOptionsTheLineIsLeftToGlut) {
-  for (const auto& args : std::vector<std::vector<const char*>>{{}, {"-display", ":0"}, {"--view", "night"}}) {
-    const cDemoCommandLine line = Parse(args);
-    EXPECT_FALSE(line.isDemo) << args.size() << " arguments";
-    EXPECT_EQ(line.error, "");
-  }
-}
-
-TEST(DemoCommandLine, RefusesWhatItCannotUse) {
-  const std::vector<std::vector<const char*>> bad = {
+// Without demo options the line is left to GLUT; with them, what the demo cannot use is refused.
+TEST(DemoCommandLine, LeavesPlainLinesToGlutAndRefusesWhatItCannotUse) {
+  const std::vector<std::vector<const char*>> plain = {{}, {"-display", ":0"}, {"--view", "night"}}, bad = {
       {"--timedemo"},           {"--timedemo", "0"},          {"--timedemo", "12x"},
       {"--shot", "5"},          {"--timedemo", "10", "--shot", "11", "a.ppm"},
       {"--timedemo", "10", "--view", "sideways"}, {"--timedemo", "10", "--critters", "-3"},
       {"--timedemo", "10", "-display", ":0"},
   };
+  for (const auto& args : plain) {
+    const cDemoCommandLine line = Parse(args);
+    EXPECT_FALSE(line.isDemo) << args.size() << " arguments";
+    EXPECT_EQ(line.error, "");
+  }
   for (const auto& args : bad) {
     const cDemoCommandLine line = Parse(args);
     EXPECT_TRUE(line.isDemo);
@@ -69,19 +64,14 @@ class DemoViewTest : public ::testing::Test {
   cKeltoGameCritter* avatar = nullptr;
 };
 
-TEST_F(DemoViewTest, NightIsMidnight) {
+// Night is midnight; the walk goes 30 east of x 509, round the world to 27; the whole world
+// holds the camera out past the clamp.
+TEST_F(DemoViewTest, NightWalkAndWholeWorldSetTheirScene) {
   ApplyDemoView(eDemoView::kNight);
   EXPECT_FLOAT_EQ(gDayClock.DaylightLevel(), -1.0f);
-}
-
-// 30 east of x 509 wraps round to 27.
-TEST_F(DemoViewTest, WalkSendsTheAvatarEastRoundTheWorld) {
   ApplyDemoView(eDemoView::kWalk);
   EXPECT_FLOAT_EQ(avatar->target.x, 27.0f);
   EXPECT_FLOAT_EQ(avatar->target.z, 100.0f);
-}
-
-TEST_F(DemoViewTest, WholeWorldHoldsTheCameraOut) {
   ApplyDemoView(eDemoView::kWholeWorld);
   ClampCameraDistance();
   EXPECT_EQ(gCamera.distance, kWholeWorldCameraDistance);
