@@ -54,7 +54,7 @@ class WorldSetupTest : public ::testing::Test {
   static void Build(const std::string& ini, uint32_t seed = kSeed) {
     cScratchFolder::WriteIni(ini);
     SeedRandom(seed);
-    gWorld->BuildWorld();
+    BuildWorld(*gWorld);
   }
 
   cScratchFolder folder_;
