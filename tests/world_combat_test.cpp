@@ -94,6 +94,19 @@ TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
   }
 }
 
+// The first time step counts from 0: it passes once game time is above turn_speed, not at it.
+TEST_F(WorldCombatTest, TheFirstTimeStepWaitsForGameTimeAboveTurnSpeed) {
+  SetGameTime(2000);
+  gWorld->StartFight(AddCritter(At(100, 100)), AddCritter(At(104, 100), 1));
+  cFight& fight = gWorld->fights.front();
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, -1) << "at exactly turn_speed";
+  SetGameTime(2001);
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, 0);
+  EXPECT_EQ(fight.last_round_ms, 2001u);
+}
+
 TEST_F(WorldCombatTest, AFightEndsWhenTheFightersPartOrOneIsInTheNest) {
   struct {
     const char* name;
