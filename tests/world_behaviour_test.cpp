@@ -134,6 +134,18 @@ TEST_F(WorldBehaviourTest, WhoKeepsItsTargetOnArrival) {
   }
 }
 
+// Flocking prunes the neighbour list every tick: the far and the sleeping are forgotten.
+TEST_F(WorldBehaviourTest, FlockingForgetsNeighboursFarAwayOrAsleep) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  cKeltoGameCritter* far = AddCritter(At(100, 300));
+  cKeltoGameCritter* asleep = AddCritter(At(105, 100));
+  asleep->state = kStateSleeping;
+  critter->neighbours = {far, asleep};
+  FlockingHandler(critter, true);
+  EXPECT_FALSE(critter->IsNeighbour(far));
+  EXPECT_FALSE(critter->IsNeighbour(asleep));
+}
+
 TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
   struct {
     const char* name;
@@ -143,6 +155,7 @@ TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
     bool switches, dropsPrey;
   } cases[] = {
       {"first prey within 40", 0, 30, 0, true, false},
+      {"no first prey at 40.5", 0, 40.5f, 0, false, false},
       {"nearer candidate", 30, 20, 0, true, false},
       {"farther candidate, both within 40", 10, 20, 0, false, false},
       {"own species is no prey", 0, 5, 2, false, false},

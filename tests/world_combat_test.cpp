@@ -107,6 +107,17 @@ TEST_F(WorldCombatTest, TheFirstTimeStepWaitsForGameTimeAboveTurnSpeed) {
   EXPECT_EQ(fight.last_round_ms, 2001u);
 }
 
+// Death is health at 0 or below: half a point left is life.
+TEST_F(WorldCombatTest, AFighterWithHalfAPointOfHealthLivesOn) {
+  cKeltoGameCritter* a = AddCritter(At(100, 100));
+  gWorld->StartFight(a, AddCritter(At(104, 100), 1));
+  a->health = 0.5f;
+  gWorld->FightPass();
+  EXPECT_FALSE(gWorld->fights.front().done);
+  EXPECT_EQ(a->health, 0.5f);
+  EXPECT_EQ(gWorld->counters.critter_deaths, 0);
+}
+
 TEST_F(WorldCombatTest, AFightEndsWhenTheFightersPartOrOneIsInTheNest) {
   struct {
     const char* name;

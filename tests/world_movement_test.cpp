@@ -127,6 +127,15 @@ TEST_F(WorldMovementTest, TerrainScanPointsAwayFromBlockingCellsAndBlocksThatWay
   }
 }
 
+// Each blocking cell counts as one unit direction: water two cells toward +x and two toward
+// +z push equally, so the push is diagonal.
+TEST_F(WorldMovementTest, TerrainScanWeighsEveryBlockingCellAlike) {
+  gTerrainClasses[14][12] = gTerrainClasses[12][14] = kTerrainWater;  // around cell (12, 12)
+  const cVector away = TerrainAvoidance(AddCritter(At(100, 100)));
+  EXPECT_NEAR(away.x, -0.70710678f, 1e-6);
+  EXPECT_NEAR(away.z, -0.70710678f, 1e-6);
+}
+
 // Noticing takes near, waking newcomers once each; pruning drops the far, the sleeping and
 // those in the nest.
 TEST_F(WorldMovementTest, NoticingAndPruningTheNeighbourList) {

@@ -104,6 +104,15 @@ TEST_F(WorldTickTest, NewDaysCountAndGrantEvolutionsEveryInterval) {
   EXPECT_FLOAT_EQ(critter->walk_speed, 2.5f) << "species values are copied in on a new day";
 }
 
+// At the end of every tick the avatar forgets neighbours that have gone far away.
+TEST_F(WorldTickTest, TheAvatarPrunesItsNeighboursEveryTick) {
+  cKeltoGameCritter* far = AddCritter(At(300, 300));
+  far->state = kStateFighting;  // holds it in place
+  avatar->neighbours = {far};
+  WorldTick();
+  EXPECT_FALSE(avatar->IsNeighbour(far));
+}
+
 // A respawned critter starts afresh: calm, still, flocking, at full motives.
 TEST_F(WorldTickTest, RespawnPutsTheCritterBackCalmStillAndFull) {
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
@@ -173,6 +182,7 @@ TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHandsAndStopsAtIts
       {"energy just above 1 runs", true, 1.01f, false, 20, 3.0f},
       {"carrying walks", true, 50, true, 20, 1.0f},
       {"exactly 1 from the target stops", true, 50, false, 1.0f, 0.0f},
+      {"1.5 from the target walks on", false, 50, false, 1.5f, 1.0f},
   };
   for (const auto& c : cases) {
     avatar->SetPosition(At(400, 400));
