@@ -17,6 +17,7 @@
 
 #include "app/config.h"
 #include "tools/lab/day_figures.h"
+#include "tools/lab/output_file.h"
 #include "tools/lab/plot.h"
 #include "tools/lab/progress.h"
 #include "tools/lab/seed_run.h"
@@ -27,6 +28,7 @@ namespace {
 struct cOptions {
   std::string data = ".";
   cRunOptions run;
+  bool seed = false;   // --seed given
   bool sweep = false;  // --seeds given
   uint32_t lastSeed = 1;
   long jobs = 0;  // 0: one per core
@@ -72,6 +74,7 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
     options.data = value;
   } else if (flag == "--seed" && ParseNumber(value, UINT32_MAX, number)) {
     options.run.seed = options.lastSeed = static_cast<uint32_t>(number);
+    options.seed = true;
   } else if (flag == "--seeds") {
     return ParseSeedRange(value, options);
   } else if (flag == "--jobs" && ParseNumber(value, 1024, number) && number > 0) {
@@ -131,17 +134,12 @@ std::string FromStartFolder(const std::string& path, const std::string& startFol
 }
 
 bool WriteCsv(const std::string& path, const std::vector<std::vector<cDayFigures>>& seeds) {
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  if (!file) {
-    std::fprintf(stderr, "zoma-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
-    return false;
-  }
   const size_t species = seeds.empty() || seeds.front().empty() ? 0 : seeds.front().front().speciesCounts.size();
-  std::fprintf(file, "%s\n", CsvHeader(species).c_str());
+  std::string text = CsvHeader(species) + "\n";
   for (const std::vector<cDayFigures>& days : seeds) {
-    for (const cDayFigures& day : days) std::fprintf(file, "%s\n", CsvRow(day).c_str());
+    for (const cDayFigures& day : days) text += CsvRow(day) + "\n";
   }
-  return std::fclose(file) == 0;
+  return WriteOutputFile(path, text);
 }
 
 // One seed in this process, its day lines printed as the days end, then the closing line.
@@ -195,6 +193,11 @@ int main(int argc, char** argv) {
     PrintUsage(stderr);
     return 2;
   }
+  // Either would silently override the other, depending on the order given.
+  if (options.seed && options.sweep) {
+    std::fprintf(stderr, "zoma-sim: give either --seed N or --seeds A-B, not both\n");
+    return 2;
+  }
   char startFolder[4096];
   if (!getcwd(startFolder, sizeof startFolder)) std::strcpy(startFolder, ".");
   // The game reads ZOMA.ini and its scripts from the current directory.
@@ -202,6 +205,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zoma-sim: cannot enter %s: %s\n", options.data.c_str(), std::strerror(errno));
     return 1;
   }
+  if (!ConfiguredDaysCanBeRun()) return 1;
   std::FILE* results = SeparateResultsFromGameOutput();
   std::vector<std::vector<cDayFigures>> seeds;
   const bool ran = options.sweep ? RunSeedRange(options, results, seeds) : RunOneSeed(options, results, seeds);
