@@ -3,6 +3,8 @@
 // instructions; `run` runs one script once over values given on the command line.
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -47,10 +49,7 @@ int CompileReported(const char* file, cScriptProgram& program) {
     std::fprintf(stderr, "zoma-script: %s %s\n", file, read.problem.c_str());
     return kUsageStatus;
   }
-  const int result = CompileScriptText(file, read.text, program);
-  // The game runs comment text on without line ends; here it ends its line before ours.
-  if (result == 0 && ScriptCommentEchoed()) std::putchar('\n');
-  return result;
+  return CompileScriptText(file, read.text, program);
 }
 
 void PrintListing(const cScriptProgram& program) {
@@ -101,6 +100,20 @@ bool SetSlot(const char* assignment, float* slots) {
   return true;
 }
 
+// A bad option value: one line, and the status every tool gives it.
+constexpr int kBadValueStatus = 2;
+
+// The random source's seed: a whole decimal number of 32 bits, nothing before or after it.
+bool ParseSeed(const char* text, uint32_t& seed) {
+  if (*text < '0' || *text > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long value = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0' || value > UINT32_MAX) return false;
+  seed = static_cast<uint32_t>(value);
+  return true;
+}
+
 struct cRunRequest {
   const char* file = nullptr;
   std::vector<const char*> assignments;
@@ -108,23 +121,27 @@ struct cRunRequest {
   uint32_t seed = 0;
 };
 
-bool ParseRunArguments(int argc, char** argv, cRunRequest& request) {
+// 0 when the arguments hold a file; otherwise the status to end with, after a message.
+int ParseRunArguments(int argc, char** argv, cRunRequest& request) {
   for (int i = 0; i < argc; ++i) {
     if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
       request.seeded = true;
-      request.seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+      if (!ParseSeed(argv[++i], request.seed)) {
+        std::fprintf(stderr, "zoma-script: --seed takes a whole number from 0 to %u, not %s\n", UINT32_MAX, argv[i]);
+        return kBadValueStatus;
+      }
     } else if (std::strchr(argv[i], '=') || request.file) {
       request.assignments.push_back(argv[i]);
     } else {
       request.file = argv[i];
     }
   }
-  return request.file != nullptr;
+  return request.file ? 0 : UsageError();
 }
 
 int Run(int argc, char** argv) {
   cRunRequest request;
-  if (!ParseRunArguments(argc, argv, request)) return UsageError();
+  if (const int status = ParseRunArguments(argc, argv, request)) return status;
   RegisterBoundScriptNames();
   cScriptProgram program;
   const int result = CompileReported(request.file, program);
