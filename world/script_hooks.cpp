@@ -16,17 +16,22 @@ std::array<float, kScriptSlotCount> gEvolutionBaseFrame = {};
 namespace {
 float gIsDaySlot = 1.0f;  // a run of the game starts by day
 
-// A script may write any float back. One that is not a number is no value at all, so the game
-// keeps the value it had: a NaN health would never fall to 0, and the bars would fill their frames.
-void CopyBack(const float* slots, int slot, eGameScript script, float& field) {
-  if (!std::isnan(slots[slot])) {
-    field = slots[slot];
-    return;
-  }
+// Kept out of line: the hooks run many times a tick, and this almost never.
+[[gnu::cold, gnu::noinline]] void ReportNotANumber(eGameScript script, int slot) {
   if (!FirstReportOf(script, slot)) return;
   std::printf("warning: %s set %s to not-a-number; the game keeps the value it had\n", GameScriptSource(script).file,
               ScriptSymbolTable[static_cast<size_t>(slot)].c_str());
   std::fflush(stdout);  // seen at once even when standard output is a file
+}
+
+// A script may write any float back. One that is not a number is no value at all, so the game
+// keeps the value it had: a NaN health would never fall to 0, and the bars would fill their frames.
+inline void CopyBack(const float* slots, int slot, eGameScript script, float& field) {
+  if (__builtin_expect(std::isnan(slots[slot]), 0)) {
+    ReportNotANumber(script, slot);
+  } else {
+    field = slots[slot];
+  }
 }
 
 // A critter's six motive and combat values, at slot base (the attacker's) or base + 6.
