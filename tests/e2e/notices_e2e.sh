@@ -2,9 +2,8 @@
 # What the player is told: H or F1 opens the help overlay and the same key or Esc closes it;
 # "Paused" stands at the top right while the game is paused; when the avatar dies a notice says how
 # for a few seconds ("You starved" in a world where hunger kills in moments). "Paused" keeps
-# clear of the middle column that the zoom test measures the world by. An evolution a new day
-# offers is told at the right until it is spent. Screenshots of each are kept for a person to
-# look at.
+# clear of the middle column that the zoom test measures the world by. Screenshots of
+# each are kept for a person to look at.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/view_lib.sh"
 
@@ -48,19 +47,4 @@ stop_game
 printf 'hunger = 0\nhealth = health - 40 * seconds\n' >"$GAME_DATA/avatar_motives.txt"
 start_playing
 wait_until 20 eval '(($(white_in starved.png "$DEATH_AREA") > 400))' || fail "no notice when the avatar starved"
-stop_game
-
-# Short days, each offering an evolution: the one the game starts with is not announced; the
-# next day's is, in yellow at the right, until Ok in the evolution dialog spends it.
-sed -i -e 's/^day_length=.*/day_length=4/' -e 's/^night_length=.*/night_length=2/' \
-  -e 's/^evolve_interval=.*/evolve_interval=1/' "$GAME_DATA/ZOMA.ini"
-cp "$ZOMA_SOURCE_DIR/data/avatar_motives.txt" "$GAME_DATA"/
-OFFER_AREA=280x80+510+175
-yellow_in() { colour_count "$(screenshot "$1" "$WIN")" "$OFFER_AREA" 255,217,51; }
-start_playing
-(($(yellow_in before-offer.png) < 20)) || fail "an evolution notice before any day offered one"
-wait_until 20 eval '(($(yellow_in offered.png) > 150))' || fail "no notice when a new day offered an evolution"
-press_key "$WIN" e
-click_at "$WIN" 245 470  # the dialog's Ok
-wait_until 10 eval '(($(yellow_in spent.png) < 20))' || fail "the evolution notice stayed after Ok spent it"
-echo "notices: help on H and F1, closed by the same key or Esc; Paused; the death notices; the evolution offered"
+echo "notices: help on H and F1, closed by the same key or Esc; Paused; the death notices"
