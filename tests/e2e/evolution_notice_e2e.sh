@@ -7,13 +7,13 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/view_lib.sh"
 
 use_view_data
-sed -i -e 's/^day_length=.*/day_length=4/' -e 's/^night_length=.*/night_length=2/' \
+sed -i -e 's/^day_length=.*/day_length=10/' -e 's/^night_length=.*/night_length=2/' \
   -e 's/^evolve_interval=.*/evolve_interval=1/' "$GAME_DATA/ZOMA.ini"
 OFFER_AREA=280x80+510+175
 yellow_in() { colour_count "$(screenshot "$1" "$WIN")" "$OFFER_AREA" 255,217,51; }
 start_playing
 (($(yellow_in before-offer.png) < 20)) || fail "an evolution notice before any day offered one"
-wait_until 20 eval '(($(yellow_in offered.png) > 150))' || fail "no notice when a new day offered an evolution"
+wait_until 40 eval '(($(yellow_in offered.png) > 150))' || fail "no notice when a new day offered an evolution"
 press_key "$WIN" e
 click_at "$WIN" 245 470  # the dialog's Ok
 wait_until 10 eval '(($(yellow_in spent.png) < 20))' || fail "the evolution notice stayed after Ok spent it"
