@@ -1,4 +1,5 @@
-// Drawing the notices over the finished scene: the help overlay, "Paused" and the death notice.
+// Drawing the notices over the finished scene: the help overlay, "Paused", the death notice and
+// the evolution on offer.
 #include <GL/glut.h>
 
 #include "game/game_clock.h"
@@ -37,11 +38,15 @@ void DrawNotices() {
   const uint32_t now = GameTime();
   ObserveAvatarDeaths(gWorld->counters, now);
   const std::vector<std::string> death = DeathNoticeLines(now);
-  if (!gGameState.paused && death.empty() && !gNotices.helpVisible) return;
+  ObserveEvolutionOffers(gWorld->counters, can_evolve);
+  const std::vector<std::string> offer = EvolutionNoticeLines();
+  if (!gGameState.paused && death.empty() && offer.empty() && !gNotices.helpVisible) return;
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
   if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
+  // Below "Paused" and below the death notice's rows, clear of both.
+  if (!offer.empty()) DrawTextBox(offer, eBoxPlace::kRight, 180, kNoticeLineHeight, large, true);
   if (gNotices.helpVisible) {
     DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
   }
