@@ -32,6 +32,10 @@ inline cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point
 inline float WrappedDistance(const cKeltoGameObject& object, const cVector& point) {
   return WrappedDelta(object, point).Length();
 }
+// WrappedDistance squared, for comparisons against a squared radius (see cRadius).
+inline float WrappedDistanceSquared(const cKeltoGameObject& object, const cVector& point) {
+  return WrappedDelta(object, point).LengthSquared();
+}
 // point - centre wrapped the same way, with the curvature drop in the curved follow view.
 cVector ViewOffset(const cVector& point, const cVector& centre);
 // The ground direction a heading faces: (sin h, 0, cos h).

@@ -32,6 +32,17 @@ cVector AwayFromCell(int dx, int dz) {
   if (dx == 0 && dz == 0) return offset;
   return offset * (1.0f / std::sqrt(static_cast<float>(dx * dx + dz * dz)));
 }
+
+// AwayFromCell for every offset of the scan, worked out once: [dx + 2][dz + 2].
+struct cAwayTable {
+  cVector away[5][5];
+  cAwayTable() {
+    for (int dx = -2; dx <= 2; ++dx) {
+      for (int dz = -2; dz <= 2; ++dz) away[dx + 2][dz + 2] = AwayFromCell(dx, dz);
+    }
+  }
+};
+const cAwayTable gAwayFromCell;
 }  // namespace
 
 bool CannotEnter(const cKeltoGameCritter& critter, int terrainClass) {
@@ -58,7 +69,7 @@ cVector TerrainAvoidance(const cKeltoGameCritter* critter) {
     for (int dz = 2; dz >= -2; --dz) {
       if (std::abs(dx * dz) == 4) continue;
       if (!CannotEnter(*critter, gTerrainClasses[WrapCell(gx - dx)][WrapCell(gz - dz)])) continue;
-      const cVector away = AwayFromCell(dx, dz);
+      const cVector& away = gAwayFromCell.away[dx + 2][dz + 2];
       gBlockedDirections.entries[gBlockedDirections.count++] = away;
       sum += away;
     }

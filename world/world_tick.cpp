@@ -11,6 +11,7 @@
 #include "world/geometry.h"
 #include "world/script_hooks.h"
 #include "world/senses.h"
+#include "world/tick_prefetch.h"
 #include "world/world.h"
 
 namespace {
@@ -101,7 +102,10 @@ void WorldTick() {
     world.counters.CountAvatarDeath(avatar->hunger < kStarvingHunger ? eAvatarDeath::kStarved : eAvatarDeath::kOther);
     world.Respawn(avatar);
   }
-  for (cKeltoGameCritter* critter : world.critters) UpdateCritter(world, critter, dayNow);
+  for (size_t i = 0; i < world.critters.size(); ++i) {
+    PrefetchCrittersAhead(world.critters, i);
+    UpdateCritter(world, world.critters[i], dayNow);
+  }
   MoveAvatar(avatar);
   world.NestVisitPass();
   world.FightPass();
