@@ -177,5 +177,6 @@ void RememberRandomPlants(cKeltoGameCritter* critter) {
     const size_t r = static_cast<size_t>(NextRandom());
     if (!plants.empty()) offers[count++] = plants[r % plants.size()];
   }
+  PrefetchPlants(offers, count);
   critter->RememberPlants(offers, count);
 }

@@ -55,7 +55,8 @@ void cKeltoGameCritter::PruneNeighbours() {
   // One random swap per call slowly sorts near neighbours into the three flock-mate places.
   const size_t mate = static_cast<size_t>(NextRandom()) % kFlockMates;
   const size_t other = kFlockMates + static_cast<size_t>(NextRandom()) % (neighbours.size() - kFlockMates);
-  if (WrappedDistance(*this, neighbours[other]->position) < WrappedDistance(*this, neighbours[mate]->position)) {
+  if (RootGreater(WrappedDistanceSquared(*this, neighbours[mate]->position),
+                  WrappedDistanceSquared(*this, neighbours[other]->position))) {
     std::swap(neighbours[mate], neighbours[other]);
   }
 }
@@ -66,15 +67,16 @@ bool cKeltoGameCritter::IsNeighbour(const cKeltoGameCritter* other) const {
 
 void cKeltoGameCritter::RememberPlant(cKeltoGamePlant* plant) { RememberPlants(&plant, 1); }
 
-// Each offer is taken in turn as RememberPlant would, but each remembered plant's distance is
-// measured once, when first needed: the critter does not move between the offers.
+// Each offer is taken in turn as RememberPlant would, but each remembered plant is measured
+// once, when first needed (the critter does not move between the offers), and distances are
+// compared by their squares, the roots taken only where the squares cannot decide.
 void cKeltoGameCritter::RememberPlants(cKeltoGamePlant* const* offers, size_t count) {
-  float knownDistance[kRememberedPlants];
-  size_t measured = 0;  // the first `measured` known plants have their distance in knownDistance
-  auto distanceOfKnown = [&](size_t k) {
-    if (k >= kRememberedPlants) return WrappedDistance(*this, known_plants[k]->position);
-    if (k == measured) knownDistance[measured++] = WrappedDistance(*this, known_plants[k]->position);
-    return knownDistance[k];
+  float knownSquared[kRememberedPlants];
+  size_t measured = 0;  // the first `measured` known plants have their square in knownSquared
+  auto squaredOfKnown = [&](size_t k) {
+    if (k >= kRememberedPlants) return WrappedDistanceSquared(*this, known_plants[k]->position);
+    if (k == measured) knownSquared[measured++] = WrappedDistanceSquared(*this, known_plants[k]->position);
+    return knownSquared[k];
   };
   for (size_t o = 0; o < count; ++o) {
     cKeltoGamePlant* plant = offers[o];
@@ -83,11 +85,11 @@ void cKeltoGameCritter::RememberPlants(cKeltoGamePlant* const* offers, size_t co
       known_plants.push_back(plant);
       continue;
     }
-    const float d = WrappedDistance(*this, plant->position);
+    const float squared = WrappedDistanceSquared(*this, plant->position);
     for (size_t k = 0; k < known_plants.size(); ++k) {
-      if (distanceOfKnown(k) > d) {
+      if (RootGreater(squaredOfKnown(k), squared)) {
         known_plants[k] = plant;
-        if (k < kRememberedPlants) knownDistance[k] = d;
+        if (k < kRememberedPlants) knownSquared[k] = squared;
         break;
       }
     }

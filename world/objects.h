@@ -106,6 +106,8 @@ class alignas(64) cKeltoGameCritter : public cKeltoGameObject {
   cKeltoGameCarcass* carried = nullptr;
   cKeltoGameCritter* prey = nullptr;
 
+  static constexpr size_t kNeighboursReserved = 32;
+  cKeltoGameCritter();
   std::string GetDescription() const override;
   void Draw(const cVector& centre) override;
 

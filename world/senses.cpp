@@ -13,11 +13,6 @@ cBlockedDirections gBlockedDirections;
 namespace {
 constexpr float kPreyRange = 100.0f;
 
-// The cell TerrainClassAt reads for this coordinate: truncate, scale, clamp.
-int CellOf(float coordinate) {
-  return std::clamp(static_cast<int>(coordinate) * kTerrainCells / 512, 0, kTerrainCells - 1);
-}
-
 // The scan reaches across the world's edge to the cells on the other side.
 int WrapCell(int cell) {
   if (cell < 0) return cell + kTerrainCells;
@@ -45,6 +40,10 @@ struct cAwayTable {
 const cAwayTable gAwayFromCell;
 }  // namespace
 
+int TerrainCellOf(float coordinate) {
+  return std::clamp(static_cast<int>(coordinate) * kTerrainCells / 512, 0, kTerrainCells - 1);
+}
+
 bool CannotEnter(const cKeltoGameCritter& critter, int terrainClass) {
   return (terrainClass == kTerrainSteep && critter.climb <= 0.0f) ||
          (terrainClass == kTerrainWater && critter.swim <= 0.0f);
@@ -61,14 +60,25 @@ void SteerToward(cKeltoGameCritter* critter, const cVector& point, float speed) 
 }
 
 cVector TerrainAvoidance(const cKeltoGameCritter* critter) {
-  const int gx = CellOf(critter->position.x);
-  const int gz = CellOf(critter->position.z);
   gBlockedDirections.count = 0;
   cVector sum(0.0f, 0.0f, 0.0f, 1.0f);
+  const bool stoppedBySteep = CannotEnter(*critter, kTerrainSteep);
+  const bool stoppedByWater = CannotEnter(*critter, kTerrainWater);
+  if (!stoppedBySteep && !stoppedByWater) return sum;  // no cell can block: the zero sum
+  // The wrapped rows and columns from offset -2 to +2, read from +2 down as the scan goes.
+  int rows[5], columns[5];
+  for (int k = 0; k < 5; ++k) {
+    rows[k] = WrapCell(TerrainCellOf(critter->position.x) - 2 + k);
+    columns[k] = WrapCell(TerrainCellOf(critter->position.z) - 2 + k);
+  }
   for (int dx = 2; dx >= -2; --dx) {
+    const int32_t* row = gTerrainClasses[rows[2 - dx]];
     for (int dz = 2; dz >= -2; --dz) {
       if (std::abs(dx * dz) == 4) continue;
-      if (!CannotEnter(*critter, gTerrainClasses[WrapCell(gx - dx)][WrapCell(gz - dz)])) continue;
+      const int32_t terrainClass = row[columns[2 - dz]];
+      if (!((terrainClass == kTerrainSteep && stoppedBySteep) || (terrainClass == kTerrainWater && stoppedByWater))) {
+        continue;
+      }
       const cVector& away = gAwayFromCell.away[dx + 2][dz + 2];
       gBlockedDirections.entries[gBlockedDirections.count++] = away;
       sum += away;

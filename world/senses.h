@@ -14,6 +14,9 @@ struct cBlockedDirections {
 };
 extern cBlockedDirections gBlockedDirections;
 
+// The cell TerrainClassAt reads for this coordinate: truncate, scale, clamp.
+int TerrainCellOf(float coordinate);
+
 // True when the critter may not enter a cell of this class: steep without climbing, water
 // without swimming.
 bool CannotEnter(const cKeltoGameCritter& critter, int terrainClass);

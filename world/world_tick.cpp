@@ -105,6 +105,7 @@ void WorldTick() {
   for (size_t i = 0; i < world.critters.size(); ++i) {
     PrefetchCrittersAhead(world.critters, i);
     UpdateCritter(world, world.critters[i], dayNow);
+    if (i + 1 < world.critters.size()) PrefetchNoticeSlot(world.critters[i + 1], world.critters);
   }
   MoveAvatar(avatar);
   world.NestVisitPass();
