@@ -3,13 +3,22 @@
 
 namespace {
 uint32_t gRandomState = 1;
-}
+
+uint32_t Step(uint32_t state) { return state * 214013u + 2531011u; }
+int Output(uint32_t state) { return static_cast<int>((state >> 16) & 0x7FFFu); }
+}  // namespace
 
 void SeedRandom(uint32_t seed) { gRandomState = seed; }
 
 int NextRandom() {
-  gRandomState = gRandomState * 214013u + 2531011u;
-  return static_cast<int>((gRandomState >> 16) & 0x7FFFu);
+  gRandomState = Step(gRandomState);
+  return Output(gRandomState);
+}
+
+int PeekRandom(unsigned skipped) {
+  uint32_t state = Step(gRandomState);
+  for (unsigned i = 0; i < skipped; ++i) state = Step(state);
+  return Output(state);
 }
 
 float RandomScaled(float k) { return static_cast<float>(NextRandom()) * kInverseRandomMax * k; }

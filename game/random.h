@@ -12,5 +12,8 @@ constexpr float kInverseRandomMax = 1.0f / 32767.0f;
 void SeedRandom(uint32_t seed);
 // Next value 0..32767: s = s * 214013 + 2531011 (mod 2^32), then bits 16..30 of s.
 int NextRandom();
+// The value NextRandom will give after `skipped` more draws, without drawing: lets the tick
+// fetch from memory what a coming draw will pick.
+int PeekRandom(unsigned skipped);
 // A fresh draw scaled into [0, k]: r * (1/32767) * k in single precision.
 float RandomScaled(float k);

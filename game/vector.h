@@ -19,7 +19,9 @@ struct cVector {
   cVector& operator-=(const cVector& o) { return *this = *this - o; }
   cVector& operator*=(float k) { return *this = *this * k; }
 
-  float Length() const { return std::sqrt(x * x + y * y + z * z); }
+  // Length is the square root of LengthSquared, so comparing squares gives the same answers.
+  float LengthSquared() const { return x * x + y * y + z * z; }
+  float Length() const { return std::sqrt(LengthSquared()); }
   float Dot(const cVector& o) const { return x * o.x + y * o.y + z * o.z; }
   // All four components scaled so that |xyz| becomes `length`.
   cVector Normalised(float length = 1.0f) const { return *this * (length / Length()); }

@@ -6,6 +6,7 @@
 #include "game/random.h"
 #include "world/geometry.h"
 #include "world/senses.h"
+#include "world/tick_prefetch.h"
 #include "world/world.h"
 
 namespace {
@@ -132,6 +133,7 @@ void FlockingHandler(cKeltoGameCritter* critter, bool dayNow) {
     GoHome(critter);
     return;
   }
+  PrefetchNoticeDraw(critter, gWorld->critters);
   FlockStep(critter, gWorld->GetAvatar());
   const bool moved = critter->Move(critter->speed * 0.1f);
   // Blocked while already facing its goal: give up on that goal.
@@ -169,8 +171,12 @@ void RunStateHandler(cKeltoGameCritter* critter, bool dayNow) {
 
 void RememberRandomPlants(cKeltoGameCritter* critter) {
   const std::vector<cKeltoGamePlant*>& plants = gWorld->plants;
+  cKeltoGamePlant* offers[kPlantsOfferedPerTick];
+  size_t count = 0;
   for (int i = 0; i < kPlantsOfferedPerTick; ++i) {
     const size_t r = static_cast<size_t>(NextRandom());
-    if (!plants.empty()) critter->RememberPlant(plants[r % plants.size()]);
+    if (!plants.empty()) offers[count++] = plants[r % plants.size()];
   }
+  PrefetchPlants(offers, count);
+  critter->RememberPlants(offers, count);
 }

@@ -6,6 +6,7 @@
 #include "game/random.h"
 #include "world/behaviour.h"
 #include "world/geometry.h"
+#include "world/radius.h"
 #include "world/senses.h"
 
 namespace {
@@ -15,7 +16,6 @@ constexpr float kSeparationBelow = 5.0f;
 constexpr float kCohesionBeyond = 8.0f;
 constexpr float kOtherSpeciesPush = 10.0f;
 constexpr float kFleeWeight = 5.0f;
-constexpr float kTrunkRadius = 3.0f;
 
 struct cSteerSum {
   cVector sum;
@@ -102,8 +102,8 @@ void TreeTerms(const cKeltoGameCritter* critter, cSteerSum& steer) {
   if (critter->state != kStateFlocking) return;
   for (const cKeltoGamePlant* plant : critter->known_plants) {
     const cVector d = WrappedDelta(*critter, plant->position);
-    const float distance = d.Length();
-    if (distance < kTrunkRadius) steer.Subtract(d.NormalisedOrZero() * (kTrunkRadius - distance));
+    if (!(d.LengthSquared() < kTrunkRadius.squared)) continue;
+    steer.Subtract(d.NormalisedOrZero() * (kTrunkRadius.radius - d.Length()));
   }
 }
 }  // namespace

@@ -2,6 +2,8 @@
 // per axis, into +-256. Shared by the simulation and drawing.
 #pragma once
 
+#include <cmath>
+
 #include "game/vector.h"
 #include "world/objects.h"
 
@@ -32,6 +34,15 @@ inline cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point
 // Length of WrappedDelta: the short-way-round distance from an object to a point.
 inline float WrappedDistance(const cKeltoGameObject& object, const cVector& point) {
   return WrappedDelta(object, point).Length();
+}
+// WrappedDistance squared, for comparisons against a squared radius (see cRadius).
+inline float WrappedDistanceSquared(const cKeltoGameObject& object, const cVector& point) {
+  return WrappedDelta(object, point).LengthSquared();
+}
+// sqrt(a) > sqrt(b) for squared distances, the roots taken only when a > b: a square no
+// larger never has a larger root, while two different squares may share one.
+inline bool RootGreater(float aSquared, float bSquared) {
+  return aSquared > bSquared && std::sqrt(aSquared) > std::sqrt(bSquared);
 }
 // point - centre wrapped the same way, with the curvature drop in the curved follow view.
 cVector ViewOffset(const cVector& point, const cVector& centre);

@@ -9,10 +9,10 @@
 #include "terrain/terrain_classes.h"
 #include "world/geometry.h"
 #include "world/objects.h"
+#include "world/radius.h"
 #include "world/senses.h"
 
 namespace {
-constexpr float kNoticeRange = 25.0f;
 constexpr size_t kRememberedPlants = 3;
 constexpr uint32_t kCoverLingerMs = 1500;
 
@@ -36,14 +36,14 @@ bool cKeltoGameCritter::Move(float step) {
 void cKeltoGameCritter::NoticeCritter(cKeltoGameCritter* other) {
   if (other->state == kStateSleeping) return;
   // Distance first: most critters are far away, and the list search is the dearer test.
-  if (!(WrappedDistance(*this, other->position) < kNoticeRange)) return;
+  if (!(WrappedDistanceSquared(*this, other->position) < kNoticeRange.squared)) return;
   if (!IsNeighbour(other)) neighbours.push_back(other);
 }
 
 void cKeltoGameCritter::PruneNeighbours() {
   for (size_t i = 0; i < neighbours.size();) {
     const cKeltoGameCritter* n = neighbours[i];
-    if (n->in_nest || WrappedDistance(*this, n->position) > kNoticeRange || n->state == kStateSleeping) {
+    if (n->in_nest || WrappedDistanceSquared(*this, n->position) > kNoticeRange.squared || n->state == kStateSleeping) {
       neighbours[i] = neighbours.back();  // the moved entry is examined next
       neighbours.pop_back();
     } else {
@@ -54,7 +54,8 @@ void cKeltoGameCritter::PruneNeighbours() {
   // One random swap per call slowly sorts near neighbours into the three flock-mate places.
   const size_t mate = static_cast<size_t>(NextRandom()) % kFlockMates;
   const size_t other = kFlockMates + static_cast<size_t>(NextRandom()) % (neighbours.size() - kFlockMates);
-  if (WrappedDistance(*this, neighbours[other]->position) < WrappedDistance(*this, neighbours[mate]->position)) {
+  if (RootGreater(WrappedDistanceSquared(*this, neighbours[mate]->position),
+                  WrappedDistanceSquared(*this, neighbours[other]->position))) {
     std::swap(neighbours[mate], neighbours[other]);
   }
 }
@@ -63,17 +64,33 @@ bool cKeltoGameCritter::IsNeighbour(const cKeltoGameCritter* other) const {
   return std::find(neighbours.begin(), neighbours.end(), other) != neighbours.end();
 }
 
-void cKeltoGameCritter::RememberPlant(cKeltoGamePlant* plant) {
-  if (std::find(known_plants.begin(), known_plants.end(), plant) != known_plants.end()) return;
-  if (known_plants.size() < kRememberedPlants) {
-    known_plants.push_back(plant);
-    return;
-  }
-  const float d = WrappedDistance(*this, plant->position);
-  for (cKeltoGamePlant*& known : known_plants) {
-    if (WrappedDistance(*this, known->position) > d) {
-      known = plant;
-      return;
+void cKeltoGameCritter::RememberPlant(cKeltoGamePlant* plant) { RememberPlants(&plant, 1); }
+
+// Each offer is taken in turn as RememberPlant would, but each remembered plant is measured
+// once, when first needed (the critter does not move between the offers), and distances are
+// compared by their squares, the roots taken only where the squares cannot decide.
+void cKeltoGameCritter::RememberPlants(cKeltoGamePlant* const* offers, size_t count) {
+  float knownSquared[kRememberedPlants];
+  size_t measured = 0;  // the first `measured` known plants have their square in knownSquared
+  auto squaredOfKnown = [&](size_t k) {
+    if (k >= kRememberedPlants) return WrappedDistanceSquared(*this, known_plants[k]->position);
+    if (k == measured) knownSquared[measured++] = WrappedDistanceSquared(*this, known_plants[k]->position);
+    return knownSquared[k];
+  };
+  for (size_t o = 0; o < count; ++o) {
+    cKeltoGamePlant* plant = offers[o];
+    if (std::find(known_plants.begin(), known_plants.end(), plant) != known_plants.end()) continue;
+    if (known_plants.size() < kRememberedPlants) {
+      known_plants.push_back(plant);
+      continue;
+    }
+    const float squared = WrappedDistanceSquared(*this, plant->position);
+    for (size_t k = 0; k < known_plants.size(); ++k) {
+      if (RootGreater(squaredOfKnown(k), squared)) {
+        known_plants[k] = plant;
+        if (k < kRememberedPlants) knownSquared[k] = squared;
+        break;
+      }
     }
   }
 }

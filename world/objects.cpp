@@ -25,6 +25,14 @@ void cKeltoGameNest::Draw(const cVector& centre) {
   if (gObjectPainter) gObjectPainter->DrawNest(*this, centre);
 }
 
+cKeltoGameCritter::cKeltoGameCritter() {
+  // Both lists are allocated with the critter, so they lie beside it in memory and critters
+  // made one after another lie in order: the tick reads them together, critter after critter.
+  // A neighbour list rarely outgrows this; if it does it simply moves.
+  neighbours.reserve(kNeighboursReserved);
+  known_plants.reserve(3);
+}
+
 std::string cKeltoGameCritter::GetDescription() const {
   switch (state) {
     case kStateFlocking: return "flocking";

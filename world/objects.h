@@ -72,10 +72,24 @@ enum eCritterState { kStateFlocking = 1, kStateFighting = 2, kStateSleeping = 3,
 // The first this many neighbours are a critter's flock mates; pruning sorts the nearest there.
 constexpr size_t kFlockMates = 3;
 
-class cKeltoGameCritter : public cKeltoGameObject {
+// The fields the tick reads of every neighbour and of every randomly drawn critter (the
+// base's position, then state, species, in_nest, attack_avatar) and the critter's own
+// neighbour list come first, and a critter starts on a cache line, so that looking at another
+// critter costs one line of memory. They are the plain fields themselves: nothing mirrors them.
+class alignas(64) cKeltoGameCritter : public cKeltoGameObject {
  public:
+  int state = kStateFlocking;
+  int species = 0;
+  bool in_nest = false;
+  bool attack_avatar = false;
   std::vector<cKeltoGameCritter*> neighbours;    // the first three are the flock mates
   std::vector<cKeltoGamePlant*> known_plants;    // at most 3
+  bool aware = false;
+  bool hidden = false;
+  bool nocturnal = false;
+  bool is_avatar = false;
+  float neighbor_distance = 0.0f;
+  cVector target;
   std::optional<uint32_t> cover_exit_ms;         // when it left cover while still hidden; none = not timing
   float desired_heading = 0.0f;
   int advance_counts[7] = {0, 0, 0, 0, 0, 0, 0};
@@ -89,23 +103,15 @@ class cKeltoGameCritter : public cKeltoGameObject {
   float run_speed = 0.0f;
   float stealth = 1.0f;
   float detour_sign = 1.0f;
-  float neighbor_distance = 0.0f;
   float climb = 0.0f;
   float swim = 0.0f;
-  bool aware = false;
-  bool nocturnal = false;
-  bool attack_avatar = false;
-  bool hidden = false;
-  bool in_nest = false;
-  bool is_avatar = false;
   cVector screen_position;  // written by drawing, y from the top of the window
   float perception[3] = {0.0f, 0.0f, 0.0f};  // ranges against a walking, running, hidden avatar
   cKeltoGameCarcass* carried = nullptr;
-  int state = kStateFlocking;
-  cVector target;
-  int species = 0;
   cKeltoGameCritter* prey = nullptr;
 
+  static constexpr size_t kNeighboursReserved = 32;
+  cKeltoGameCritter();
   std::string GetDescription() const override;
   void Draw(const cVector& centre) override;
 
@@ -115,6 +121,8 @@ class cKeltoGameCritter : public cKeltoGameObject {
   virtual void PruneNeighbours();
   virtual bool IsNeighbour(const cKeltoGameCritter* other) const;
   virtual void RememberPlant(cKeltoGamePlant* plant);
+  // The offers in order, each as RememberPlant takes it.
+  virtual void RememberPlants(cKeltoGamePlant* const* offers, size_t count);
   virtual float NearestPlantDistance() const;
   virtual void UpdateCover();
 };

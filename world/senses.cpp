@@ -27,6 +27,17 @@ cVector AwayFromCell(int dx, int dz) {
   if (dx == 0 && dz == 0) return offset;
   return offset * (1.0f / std::sqrt(static_cast<float>(dx * dx + dz * dz)));
 }
+
+// AwayFromCell for every offset of the scan, worked out once: [dx + 2][dz + 2].
+struct cAwayTable {
+  cVector away[5][5];
+  cAwayTable() {
+    for (int dx = -2; dx <= 2; ++dx) {
+      for (int dz = -2; dz <= 2; ++dz) away[dx + 2][dz + 2] = AwayFromCell(dx, dz);
+    }
+  }
+};
+const cAwayTable gAwayFromCell;
 }  // namespace
 
 bool CannotEnter(const cKeltoGameCritter& critter, int terrainClass) {
@@ -45,16 +56,26 @@ void SteerToward(cKeltoGameCritter* critter, const cVector& point, float speed) 
 }
 
 cVector TerrainAvoidance(const cKeltoGameCritter* critter) {
-  // The cell TerrainClassAt reads, bounded the same way for a critter far outside the world.
-  const int gx = TerrainCellIndex(critter->position.x);
-  const int gz = TerrainCellIndex(critter->position.z);
   gBlockedDirections.count = 0;
   cVector sum(0.0f, 0.0f, 0.0f, 1.0f);
+  const bool stoppedBySteep = CannotEnter(*critter, kTerrainSteep);
+  const bool stoppedByWater = CannotEnter(*critter, kTerrainWater);
+  if (!stoppedBySteep && !stoppedByWater) return sum;  // no cell can block: the zero sum
+  // The wrapped rows and columns from offset -2 to +2, read from +2 down as the scan goes.
+  int rows[5], columns[5];
+  for (int k = 0; k < 5; ++k) {
+    rows[k] = WrapCell(TerrainCellIndex(critter->position.x) - 2 + k);
+    columns[k] = WrapCell(TerrainCellIndex(critter->position.z) - 2 + k);
+  }
   for (int dx = 2; dx >= -2; --dx) {
+    const int32_t* row = gTerrainClasses[rows[2 - dx]];
     for (int dz = 2; dz >= -2; --dz) {
       if (std::abs(dx * dz) == 4) continue;
-      if (!CannotEnter(*critter, gTerrainClasses[WrapCell(gx - dx)][WrapCell(gz - dz)])) continue;
-      const cVector away = AwayFromCell(dx, dz);
+      const int32_t terrainClass = row[columns[2 - dz]];
+      if (!((terrainClass == kTerrainSteep && stoppedBySteep) || (terrainClass == kTerrainWater && stoppedByWater))) {
+        continue;
+      }
+      const cVector& away = gAwayFromCell.away[dx + 2][dz + 2];
       gBlockedDirections.entries[gBlockedDirections.count++] = away;
       sum += away;
     }

@@ -11,6 +11,7 @@
 #include "world/geometry.h"
 #include "world/script_hooks.h"
 #include "world/senses.h"
+#include "world/tick_prefetch.h"
 #include "world/world.h"
 
 namespace {
@@ -104,7 +105,11 @@ void WorldTick() {
     world.counters.CountAvatarDeath(avatar->hunger < kStarvingHunger ? eAvatarDeath::kStarved : eAvatarDeath::kOther);
     world.Respawn(avatar);
   }
-  for (cKeltoGameCritter* critter : world.critters) UpdateCritter(world, critter, dayNow);
+  for (size_t i = 0; i < world.critters.size(); ++i) {
+    PrefetchCrittersAhead(world.critters, i);
+    UpdateCritter(world, world.critters[i], dayNow);
+    if (i + 1 < world.critters.size()) PrefetchNoticeSlot(world.critters[i + 1], world.critters);
+  }
   MoveAvatar(avatar);
   world.NestVisitPass();
   world.FightPass();

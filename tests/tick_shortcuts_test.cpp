@@ -1,0 +1,95 @@
+// The tick's shortcuts give the answers of the plain computations they replace: squared
+// distances against squared radii, plant offers measured once, the random draw seen ahead.
+// The critter layout that keeps another critter's hot fields on one cache line is checked too.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "game/random.h"
+#include "tests/world_test_support.h"
+#include "world/radius.h"
+
+namespace {
+using world_test::At;
+
+// With a correctly rounded, never decreasing square root, checking the square and its two float
+// neighbours proves d < r exactly when d² < r² (and the same for >) for every float d².
+TEST(TickShortcutsTest, EveryRadiusComparesExactlyBySquares) {
+  for (const cRadius r : {kNoticeRange, kTrunkRadius}) {
+    SCOPED_TRACE(r.radius);
+    EXPECT_EQ(static_cast<double>(r.squared), static_cast<double>(r.radius) * r.radius) << "square not exact";
+    EXPECT_EQ(std::sqrt(r.squared), r.radius);
+    EXPECT_LT(std::sqrt(std::nextafter(r.squared, 0.0f)), r.radius);
+    EXPECT_GT(std::sqrt(std::nextafter(r.squared, std::numeric_limits<float>::infinity())), r.radius);
+  }
+}
+
+TEST(TickShortcutsTest, SquaredDistanceIsTheDistanceBeforeItsRoot) {
+  cKeltoGamePlant here;
+  here.position = At(500.0f, 3.0f);
+  for (const cVector& p : {At(4.0f, 7.5f), At(500.0f, 3.0f), At(250.0f, 260.0f), cVector(12.0f, 5.0f, 400.0f)}) {
+    EXPECT_EQ(std::sqrt(WrappedDistanceSquared(here, p)), WrappedDistance(here, p));
+  }
+}
+
+// The one-offer-at-a-time memory as it has always been written: the oracle for the batch.
+void PlainRemember(std::vector<cKeltoGamePlant*>& known, const cKeltoGameCritter& critter, cKeltoGamePlant* plant) {
+  if (std::find(known.begin(), known.end(), plant) != known.end()) return;
+  if (known.size() < 3) {
+    known.push_back(plant);
+    return;
+  }
+  const float d = WrappedDistance(critter, plant->position);
+  for (cKeltoGamePlant*& k : known) {
+    if (WrappedDistance(critter, k->position) > d) {
+      k = plant;
+      return;
+    }
+  }
+}
+
+// Many critters, each offered batches of five drawn from a few plants (so repeats, equal
+// distances and wrap-round all happen), remember what one-by-one offers would have left.
+TEST(TickShortcutsTest, BatchedPlantOffersRememberWhatSingleOffersWould) {
+  world_test::ResetSimulation(7);
+  std::vector<cKeltoGamePlant*> plants;
+  for (int i = 0; i < 12; ++i) plants.push_back(world_test::AddPlant(RandomWorldPosition()));
+  plants.push_back(world_test::AddPlant(plants.front()->position));  // two plants on one spot
+  for (int trial = 0; trial < 2000; ++trial) {
+    cKeltoGameCritter critter;
+    critter.position = trial % 3 == 0 ? plants[static_cast<size_t>(trial) % plants.size()]->position : RandomWorldPosition();
+    std::vector<cKeltoGamePlant*> oracle;
+    for (int batch = 0; batch < 4; ++batch) {
+      cKeltoGamePlant* offers[5];
+      for (cKeltoGamePlant*& offer : offers) offer = plants[static_cast<size_t>(NextRandom()) % plants.size()];
+      critter.RememberPlants(offers, 5);
+      for (cKeltoGamePlant* offer : offers) PlainRemember(oracle, critter, offer);
+      ASSERT_EQ(critter.known_plants, oracle) << "trial " << trial << " batch " << batch;
+    }
+  }
+  world_test::ResetSimulation();
+}
+
+TEST(TickShortcutsTest, PeekingSeesTheComingDrawsWithoutTakingThem) {
+  SeedRandom(12345);
+  const int ahead[4] = {PeekRandom(0), PeekRandom(1), PeekRandom(2), PeekRandom(3)};
+  for (int expected : ahead) EXPECT_EQ(NextRandom(), expected);
+  SeedRandom(1);
+}
+
+// Position, state, species, in_nest, attack_avatar and the neighbour list (what the tick reads
+// of other critters and first of each critter) share the first cache line of a critter.
+TEST(TickShortcutsTest, HotFieldsShareTheCrittersFirstCacheLine) {
+  EXPECT_EQ(alignof(cKeltoGameCritter) % 64, 0u);
+  const cKeltoGameCritter critter;
+  const char* start = reinterpret_cast<const char*>(&critter);
+  auto endOf = [start](const auto& field) { return reinterpret_cast<const char*>(&field) + sizeof field - start; };
+  for (long end : {endOf(critter.position), endOf(critter.state), endOf(critter.species), endOf(critter.in_nest),
+                   endOf(critter.attack_avatar), endOf(critter.neighbours)}) {
+    EXPECT_LE(end, 64);
+  }
+}
+}  // namespace
