@@ -3,6 +3,7 @@
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "platform/time_source.h"
 #include "render/notices.h"
 #include "render/overlay_2d.h"
 #include "world/world.h"
@@ -37,10 +38,12 @@ void DrawNotices() {
   const uint32_t now = GameTime();
   ObserveAvatarDeaths(gWorld->counters, now);
   const std::vector<std::string> death = DeathNoticeLines(now);
-  if (!gGameState.paused && death.empty() && !gNotices.helpVisible) return;
+  const std::vector<std::string> file = FileNoticeLines(TimeGetTime());
+  if (!gGameState.paused && death.empty() && file.empty() && !gNotices.helpVisible) return;
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
+  if (!file.empty()) DrawTextBox(file, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
   if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
   if (gNotices.helpVisible) {
     DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -36,12 +37,14 @@ struct cOptions {
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "usage: zoma-sim [--data DIR] [--seed N | --seeds A-B [--jobs N]] [--days D] [--critters N]\n"
-               "                [--autopilot] [--csv FILE] [--plot FILE.svg]\n"
+               "                [--autopilot] [--csv FILE] [--plot FILE.svg] [--ticks N] [--load FILE] [--save FILE]\n"
                "Runs the game headless on DIR's ZOMA.ini and scripts (default: the current directory)\n"
                "for D game days (default 5) from seed N (default 1), optionally with N critters, and\n"
                "prints one line per day. --autopilot plays the avatar; --seeds runs every seed from A\n"
                "to B in parallel processes (--jobs, default one per core) and ends with a summary;\n"
-               "--csv writes every figure of every day, --plot draws them with gnuplot.\n");
+               "--csv writes every figure of every day, --plot draws them with gnuplot.\n"
+               "--ticks runs exactly N ticks instead of days; --load continues a saved game instead of\n"
+               "building a world (days count on from the saved day); --save writes the game at the end.\n");
 }
 
 bool ParseNumber(const char* text, unsigned long max, unsigned long& value) {
@@ -84,6 +87,10 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
     options.csv = value;
   } else if (flag == "--plot" && *value) {
     options.plot = value;
+  } else if (flag == "--ticks" && ParseNumber(value, LONG_MAX, number)) {
+    options.run.ticks = static_cast<long>(number);
+  } else if ((flag == "--load" || flag == "--save") && *value) {
+    (flag == "--load" ? options.run.load : options.run.save) = value;
   } else {
     return false;
   }
@@ -111,6 +118,11 @@ bool ParseOptions(int argc, char** argv, cOptions& options) {
       std::fprintf(stderr, "zoma-sim: bad option %s %s\n", flag.c_str(), argv[i + 1]);
       return false;
     }
+  }
+  // A sweep's processes would all write the one file.
+  if (options.sweep && (!options.run.load.empty() || !options.run.save.empty() || options.run.ticks >= 0)) {
+    std::fprintf(stderr, "zoma-sim: --ticks, --load and --save run one seed, not --seeds\n");
+    return false;
   }
   return true;
 }
@@ -202,6 +214,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zoma-sim: cannot enter %s: %s\n", options.data.c_str(), std::strerror(errno));
     return 1;
   }
+  options.run.fileFolder = startFolder;
   std::FILE* results = SeparateResultsFromGameOutput();
   std::vector<std::vector<cDayFigures>> seeds;
   const bool ran = options.sweep ? RunSeedRange(options, results, seeds) : RunOneSeed(options, results, seeds);
