@@ -8,6 +8,7 @@
 #include "app/frame_tick.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
+#include "game/game_state.h"
 #include "game/random.h"
 #include "platform/time_source.h"
 #include "save/save_files.h"
@@ -44,6 +45,8 @@ bool StartSeedGame(const cRunOptions& options) {
   if (!options.load.empty()) {
     const std::optional<std::string> problem = LoadGameFrom(InFileFolder(options, options.load), options.load);
     if (problem) std::fprintf(stderr, "zoma-sim: %s\n", problem->c_str());
+    // Nobody here can press P: a game saved paused plays on.
+    if (gGameState.paused) ResumeGame();
     return !problem;
   }
   SeedRandom(options.seed);
