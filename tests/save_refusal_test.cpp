@@ -100,6 +100,8 @@ const cRefusal kRefusals[] = {
     {"no nest", Edited(Set("/nests", json::array())), "s.json: nests is empty, but the avatar needs its nest"},
 };
 
+void PrintTo(const cRefusal& c, std::ostream* out) { *out << c.name; }
+
 class SaveRefusal : public ::testing::TestWithParam<cRefusal> {};
 
 TEST_P(SaveRefusal, NamesTheFileAndTheFaultAndLeavesTheGameAlone) {

@@ -80,6 +80,8 @@ const cContinuationCase kContinuationCases[] = {
      777},
 };
 
+void PrintTo(const cContinuationCase& c, std::ostream* out) { *out << c.name; }
+
 class SaveContinuation : public ::testing::TestWithParam<cContinuationCase> {
  protected:
   void SetUp() override {
