@@ -48,6 +48,11 @@ json cObjectIndex::Object(const cKeltoGameObject* object) const {
   return json::array({ref.first, ref.second});
 }
 
+json cObjectIndex::InList(const cKeltoGameObject* object) const {
+  if (!object) return nullptr;
+  return Find(object).second;
+}
+
 cKeltoGameCritter* cObjectTable::Critter(const cSaveNode& node, bool nullable) const {
   if (nullable && node.IsNull()) return nullptr;
   if (node.Json().is_number_integer() && node.Json() == kAvatarRef) return world_.avatar;

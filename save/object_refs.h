@@ -18,6 +18,8 @@ class cObjectIndex {
   explicit cObjectIndex(const cKeltoGameWorld& world);
   json Critter(const cKeltoGameCritter* critter) const;
   json Object(const cKeltoGameObject* object) const;
+  // A plant's or a carcass's index in its own list (null for none).
+  json InList(const cKeltoGameObject* object) const;
 
  private:
   using cRef = std::pair<const char*, int>;

@@ -113,12 +113,12 @@ json WriteCritter(const cKeltoGameCritter& critter, const cObjectIndex& index) {
   out["state"] = critter.state;
   out["species"] = critter.species;
   out["cover_exit_ms"] = critter.cover_exit_ms ? json(*critter.cover_exit_ms) : json(nullptr);
-  out["carried"] = critter.carried ? json(index.Object(critter.carried)[1]) : json(nullptr);
+  out["carried"] = index.InList(critter.carried);
   out["prey"] = index.Critter(critter.prey);
   out["neighbours"] = json::array();
   for (const cKeltoGameCritter* other : critter.neighbours) out["neighbours"].push_back(index.Critter(other));
   out["known_plants"] = json::array();
-  for (const cKeltoGamePlant* plant : critter.known_plants) out["known_plants"].push_back(index.Object(plant)[1]);
+  for (const cKeltoGamePlant* plant : critter.known_plants) out["known_plants"].push_back(index.InList(plant));
   return out;
 }
 
@@ -182,7 +182,7 @@ cFight ReadFight(const cSaveNode& node, const cObjectTable& table) {
 
 // A record still running must name what it works on; an ended one may have lost it.
 json WriteMeal(const cMeal& meal, const cObjectIndex& index) {
-  return {{"food", meal.food ? json(index.Object(meal.food)[1]) : json(nullptr)},
+  return {{"food", index.InList(meal.food)},
           {"eater", index.Critter(meal.eater)},
           {"done", meal.done}};
 }
