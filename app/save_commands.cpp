@@ -2,7 +2,6 @@
 #include "app/save_commands.h"
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 #include "platform/time_source.h"
@@ -44,26 +43,6 @@ void AutosaveOnNewDay() {
 }
 
 void AutosaveOnClose() { AutosaveTelling(); }
-
-bool TakeStartOptions(int& argc, char** argv, cStartFrom& start) {
-  int kept = 1;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--continue") == 0) {
-      start.newest = true;
-    } else if (std::strcmp(argv[i], "--load") == 0) {
-      if (i + 1 >= argc) {
-        std::fprintf(stderr, "zoma: --load needs a file\n");
-        return false;
-      }
-      start.file = argv[++i];
-    } else {
-      argv[kept++] = argv[i];
-    }
-  }
-  argc = kept;
-  argv[argc] = nullptr;
-  return true;
-}
 
 void StartFromSave(const cStartFrom& start) {
   if (!start.file.empty()) {

@@ -17,9 +17,6 @@ struct cStartFrom {
   bool newest = false;    // --continue
   std::string file;       // --load FILE
 };
-// Takes --continue and --load FILE out of the command line (so GLUT never sees them). False
-// after a message on standard error when --load has no file.
-bool TakeStartOptions(int& argc, char** argv, cStartFrom& start);
 // After the new world is built: replaces it with the save asked for. With no save to continue,
 // says so in one line and the new game goes on; a save that cannot be loaded is named in a
 // notice (and on standard output) and the new game goes on.

@@ -4,11 +4,8 @@
 #include <utility>
 
 #include "platform/data_file.h"
+#include "platform/version.h"
 #include "world/world.h"
-
-#ifndef ZOMA_BUILD
-#define ZOMA_BUILD "unknown"
-#endif
 
 cPlayedData gPlayedData;
 
@@ -41,7 +38,7 @@ std::string SaveGameText() {
   json document;
   document["format"] = "zoma-save";
   document["version"] = kSaveVersion;
-  document["build"] = ZOMA_BUILD;
+  document["build"] = std::string("ZOMA ") + kZomaVersion + " (" + kZomaCommit + ")";
   document["seed"] = gPlayedData.seed;
   document["day"] = total_days;
   document["ini"] = gPlayedData.ini ? json(*gPlayedData.ini) : json(nullptr);

@@ -199,16 +199,14 @@ TEST_F(SaveFiles, QuickSaveAndLoadTellThePlayer) {
   EXPECT_TRUE(FileNoticeLines(TimeGetTime() + kFileNoticeMs).empty());
 }
 
-TEST_F(SaveFiles, StartOptionsAreTakenOutOfTheCommandLine) {
-  char* argv[] = {const_cast<char*>("zoma"), const_cast<char*>("--continue"), const_cast<char*>("-display"),
-                  const_cast<char*>(":1"), const_cast<char*>("--load"), const_cast<char*>("x.json"), nullptr};
-  int argc = 6;
-  cStartFrom start;
-  ASSERT_TRUE(TakeStartOptions(argc, argv, start));
-  EXPECT_TRUE(start.newest);
-  EXPECT_EQ(start.file, "x.json");
-  ASSERT_EQ(argc, 3);
-  EXPECT_STREQ(argv[1], "-display");
-  EXPECT_EQ(argv[3], nullptr);
+TEST_F(SaveFiles, ANewDayAutosaves) {
+  AutosaveOnNewDay();
+  EXPECT_FALSE(std::filesystem::exists(SavesFolder() + "/autosave-1.json")) << "saved without a new day";
+  ++total_days;
+  AutosaveOnNewDay();
+  EXPECT_EQ(DayOf(SavesFolder() + "/autosave-1.json"), total_days);
+  AutosaveOnNewDay();
+  EXPECT_FALSE(std::filesystem::exists(SavesFolder() + "/autosave-2.json")) << "saved twice for one day";
 }
+
 }  // namespace

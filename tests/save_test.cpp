@@ -126,6 +126,15 @@ TEST(SaveContinuationTool, SimulatorContinuesASave) {
       << FirstDifference(ReadText("whole.json"), ReadText("resumed.json"));
   EXPECT_EQ(RunShell(sim + "--ticks 0 --save none.json").status, 0);
 
+  // Played with other data than the folder's: said in one line, and the save's data plays.
+  const cToolResult edited = RunShell("cp -r " ZOMA_SOURCE_DIR "/data edited && echo 'damage = 1' >edited/combat.txt && "
+                                      "zoma-sim --data edited --seed 9 --autopilot --load part.json --ticks 1200 --save other.json");
+  ASSERT_EQ(edited.status, 0) << edited.err;
+  EXPECT_NE(edited.err.find("part.json: played with other data than this folder's (combat.txt); playing the save's\n"),
+            std::string::npos)
+      << edited.err;
+  EXPECT_TRUE(ReadText("other.json") == ReadText("whole.json"));
+
   const cToolResult days = RunShell(sim + "--days 3");
   ASSERT_EQ(RunShell(sim + "--days 1 --save day1.json").status, 0);
   const cToolResult after = RunShell(sim + "--load day1.json --days 2");
