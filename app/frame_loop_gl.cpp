@@ -11,6 +11,7 @@
 #include "app/frame_tick.h"
 #include "app/input.h"
 #include "app/save_commands.h"
+#include "app/world_setup.h"
 #include "game/camera.h"
 #include "game/game_state.h"
 #include "platform/window_size.h"
@@ -46,7 +47,7 @@ void AdvanceUnpausedFrame() {
   ClampCameraDistance();
   TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
   AutosaveOnNewDay();
-  UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
+  UpdateHoveredObject(GroundUnderPointer());
 }
 
 void DrawAndPresent() {
@@ -62,7 +63,7 @@ void DrawAndPresent() {
 }  // namespace
 
 void InitGraphics() {
-  gWorld->BuildWorld();
+  BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
   SetUpLight();
   SetUpDrawingState();

@@ -46,7 +46,7 @@ bool LoadScriptFile(const char* path, cScriptProgram& program);
 // (no file and no built-in text).
 using cGameScriptTexts = std::array<std::optional<std::string>, kGameScriptCount>;
 
-// Start-up: registers the 28 bound names, then compiles the seven scripts from the current
+// Start-up: registers the bound names, then compiles the seven scripts from the current
 // directory, each falling back to its built-in text when its file cannot be read. Starts
 // from an empty symbol table, so calling it again compiles afresh.
 void InitGameScripts();

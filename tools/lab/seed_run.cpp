@@ -6,6 +6,7 @@
 #include "app/autopilot.h"
 #include "app/config.h"
 #include "app/frame_tick.h"
+#include "app/world_setup.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
@@ -53,7 +54,7 @@ bool StartSeedGame(const cRunOptions& options) {
   gPlayedData.seed = options.seed;
   StartGameClock();
   InitGameScripts();
-  gWorld->BuildWorld();
+  BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
   return true;
 }
