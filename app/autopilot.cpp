@@ -10,6 +10,7 @@
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "platform/key_state.h"
+#include "save/saved_game.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
 #include "world/world.h"
@@ -194,3 +195,35 @@ void AutopilotStep() {
 }
 
 void ResetAutopilot() { gPilot = cAutopilot{}; }
+
+void AddAutopilotSaveSection() {
+  cSaveSection section;
+  section.name = "autopilot";
+  section.write = [](const cObjectIndex& index) -> json {
+    return {{"ticks", gPilot.ticks},
+            {"prey", index.Critter(gPilot.prey)},
+            {"chase_start_ms", gPilot.chaseStartMs},
+            {"spurned", index.Critter(gPilot.spurned)},
+            {"spurned_ms", gPilot.spurnedMs},
+            {"shift", ShiftKeyDown()},
+            {"evolution_dialog_open", EvolutionDialogVisible()}};
+  };
+  section.read = [](const cSaveNode& node, const cObjectTable& table) -> std::function<void()> {
+    // A save of a game nobody played leaves the autopilot to start afresh.
+    if (node.IsNull()) return [] { ResetAutopilot(); };
+    cAutopilot pilot;
+    pilot.ticks = node["ticks"].Int32();
+    pilot.prey = table.Critter(node["prey"], true);
+    pilot.chaseStartMs = node["chase_start_ms"].Uint32();
+    pilot.spurned = table.Critter(node["spurned"], true);
+    pilot.spurnedMs = node["spurned_ms"].Uint32();
+    const bool shift = node["shift"].Bool();
+    const bool dialogOpen = node["evolution_dialog_open"].Bool();
+    return [pilot, shift, dialogOpen] {
+      gPilot = pilot;
+      SetShiftKeyDown(shift);
+      if (dialogOpen) OpenEvolutionDialog();
+    };
+  };
+  AddSaveSection(std::move(section));
+}

@@ -9,3 +9,6 @@
 void AutopilotStep();
 // Forgets the chase in progress (a new world).
 void ResetAutopilot();
+// Saves keep the autopilot's memory (its chase, the Shift it holds and whether it has the
+// evolution dialog open), so a loaded game plays on exactly as the saved one would have.
+void AddAutopilotSaveSection();

@@ -18,6 +18,7 @@
 #include "game/game_clock.h"
 #include "platform/data_file.h"
 #include "platform/ini_file.h"
+#include "save/saved_game.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
 #include "world/species.h"
@@ -419,6 +420,7 @@ void ApplyConfiguration(const cIniFile& file) {
 void ReadConfigurationFile(const std::string& path) {
   const cDataFile file = ReadDataFile(path);
   ApplyConfiguration(cIniFile::FromText(file.text));
+  gPlayedData.ini = file.Read() ? std::optional<std::string>(file.text) : std::nullopt;
   if (!file.Read())
     gConfigDiagnostics.insert(gConfigDiagnostics.begin(), "ZOMA.ini: " + path + " " + file.problem + "; using the defaults");
 }

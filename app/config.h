@@ -17,10 +17,6 @@ class cIniFile;
 // itself never sets it.
 extern std::optional<int> gNumCrittersOverride;
 
-// The largest species and critter counts the game takes; larger ones are mended to these.
-constexpr int32_t kMostSpecies = 1000;
-constexpr int32_t kMostCritters = 10000;
-
 // In read order: a line when the file could not be read ("ZOMA.ini: PATH is a folder; using the
 // defaults"), one per value that had to be mended because the game would crash, hang or show
 // nothing with it ("ZOMA.ini: game.evolve_interval=0 is below 1; using 1"), and one per value

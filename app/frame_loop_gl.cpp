@@ -10,6 +10,7 @@
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/input.h"
+#include "app/save_commands.h"
 #include "app/world_setup.h"
 #include "game/camera.h"
 #include "game/game_state.h"
@@ -45,6 +46,7 @@ void AdvanceUnpausedFrame() {
   if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
   ClampCameraDistance();
   TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
+  AutosaveOnNewDay();
   UpdateHoveredObject(GroundUnderPointer());
 }
 

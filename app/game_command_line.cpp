@@ -2,6 +2,7 @@
 #include "app/game_command_line.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "app/data_folder.h"
 #include "platform/standard_options.h"
@@ -26,12 +27,14 @@ const cOptionShape* Find(const cOptionShape (&table)[N], const char* name) {
 }
 
 const std::string kGameHelp =
-    "usage: zoma [--data DIR] [GLUT options]\n"
+    "usage: zoma [--data DIR] [--continue | --load FILE] [GLUT options]\n"
     "       zoma [--data DIR] --timedemo FRAMES | --shot FRAME FILE.ppm [--view NAME]...\n"
     "            [--critters N] [--plain]\n"
     "Plays ZOMA: survive and evolve as a small creature among herds and night hunters.\n"
     "\n"
     "  --data DIR          read ZOMA.ini and the scripts from DIR\n"
+    "  --continue          start from the newest saved game (F5 saves, F9 loads)\n"
+    "  --load FILE         start from the saved game FILE\n"
     "  --timedemo FRAMES   draw FRAMES frames of a fixed game back to back and time them\n"
     "  --shot FRAME FILE   save frame FRAME of that game as a PPM picture\n"
     "  --view NAME         a fixed view for the timedemo or the shot (repeatable): follow,\n"
@@ -44,7 +47,8 @@ const std::string kGameHelp =
     "  --version           show the version\n"
     "\n" +
     std::string(kDataFolderHelp) +
-    "Writes nothing else; --shot writes FILE.\n"
+    "Saves go to $XDG_DATA_HOME/zoma/saves (~/.local/share/zoma/saves): quicksave.json and\n"
+    "autosave-1.json to autosave-3.json. Writes nothing else; --shot writes FILE.\n"
     "\n"
     "Exit status: 0 when the game window closes, after a timedemo, --help or --version;\n"
     "1 without a display, when the data folder cannot be entered or the shot cannot be\n"
@@ -83,6 +87,12 @@ cGameCommandLine ParseGameCommandLine(int argc, const char* const* argv) {
     if (std::strcmp(argument, "--data") == 0) {
       if (!HasValues({"--data", 1}, i, argc, line)) break;
       line.dataFolder = argv[++i];
+    } else if (std::strcmp(argument, "--continue") == 0) {
+      line.start.newest = true;
+    } else if (std::strcmp(argument, "--load") == 0) {
+      if (!HasValues({"--load", 1}, i, argc, line)) break;
+      // The data folder is entered before the save is read; the file is named from here.
+      line.start.file = std::filesystem::absolute(argv[++i]).string();
     } else if (const cOptionShape* glut = Find(kGlutOptions, argument)) {
       if (HasValues(*glut, i, argc, line)) i = Take(*glut, i, argv, line.glutArguments);
     } else if (const cOptionShape* demo = Find(kDemoOptions, argument)) {

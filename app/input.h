@@ -29,6 +29,8 @@ constexpr int kSpecialKeyUp = 101;
 constexpr int kPointerLeft = 0;
 constexpr int kPointerEntered = 1;
 constexpr int kSpecialKeyF1 = 1;
+constexpr int kSpecialKeyF5 = 5;
+constexpr int kSpecialKeyF9 = 9;
 
 // Which drag handler receives pointer motion while a button is held.
 enum class eMotionHandler { kNone, kOrbit, kSteer };

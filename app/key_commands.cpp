@@ -5,6 +5,7 @@
 
 #include "app/frame_tick.h"
 #include "app/input.h"
+#include "app/save_commands.h"
 #include "dialog/evolution.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -78,10 +79,12 @@ void OnKeyboard(unsigned char key, int, int) {
   }
 }
 
-// F1 is help. Up moves the view centre one unit along the camera's ground direction; the next
+// F1 is help, F5 saves and F9 loads. Up moves the view centre one unit along the camera's ground direction; the next
 // scene draw puts it back on the avatar, so the nudge never shows.
 void OnSpecialKey(int key, int, int) {
   if (key == kSpecialKeyF1) ToggleHelp();
+  if (key == kSpecialKeyF5) QuickSave();
+  if (key == kSpecialKeyF9) QuickLoad();
   if (key != kSpecialKeyUp) return;
   const float yaw = gCamera.yaw * 0.01745328f;
   view_centre.x += std::sin(yaw);

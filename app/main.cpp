@@ -13,6 +13,7 @@
 #include "app/input.h"
 #include "app/main_window.h"
 #include "app/pause_control.h"
+#include "app/save_commands.h"
 #include "app/timedemo.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
@@ -26,6 +27,7 @@
 #include "platform/message_box_window.h"
 #include "platform/time_source.h"
 #include "render/driver_report.h"
+#include "save/saved_game.h"
 #include "script/game_scripts.h"
 #include "world/script_hooks.h"
 
@@ -81,7 +83,10 @@ void OnGameMouseMove(int x, int y) {
 
 void OnGameWindowStatus(int status) { NoteWindowVisible(status != GLUT_HIDDEN && status != GLUT_FULLY_COVERED); }
 
-void OnGameWindowClosed() { std::exit(0); }
+void OnGameWindowClosed() {
+  AutosaveOnClose();
+  std::exit(0);
+}
 
 void RegisterCallbacks() {
   glutDisplayFunc(DisplayFrame);
@@ -105,6 +110,7 @@ void CreateControlPanel() {
   panel->add_button("Level Up", [] { LevelUp(); RequestFrame(); });
   panel->add_button("Build Nest", [] { BuildNest(); RequestFrame(); });
   panel->add_checkbox("Pause", &gGameState.paused, SetPausedFromPanel);
+  SetControlPanelClosing(AutosaveOnClose);
 }
 }  // namespace
 
@@ -128,7 +134,8 @@ int main(int argc, char** argv) {
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   SetMessageBoxBackend(ShowMessageBoxPausingTheGame);
   ShowMessageBox("ZOMA", kAboutText);
-  SeedRandom(TimeGetTime());
+  gPlayedData.seed = TimeGetTime();
+  SeedRandom(gPlayedData.seed);
   StartGameClock();
   CreateMainWindow();
   PrintDriverReport();
@@ -137,6 +144,7 @@ int main(int argc, char** argv) {
   InitGraphics();
   InitDirectInputMouse();
   BuildEvolutionDialog();
+  StartFromSave(commandLine.start);
   CreateControlPanel();
   set_glutIdleFunc(FrameUpdate);
   glutMainLoop();

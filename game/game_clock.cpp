@@ -19,6 +19,12 @@ void PauseGame() {
   gGameState.paused = 1;
 }
 
+void SetGameTime(uint32_t ms, bool paused) {
+  gGameState.clockFrozenMs = ms;
+  gGameState.clockBaseMs = TimeGetTime();
+  gGameState.paused = paused ? 1 : 0;
+}
+
 void ResumeGame() {
   gGameState.clockBaseMs = TimeGetTime();
   gGameState.paused = 0;

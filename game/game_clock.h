@@ -9,3 +9,5 @@ void StartGameClock();
 uint32_t GameTime();
 void PauseGame();
 void ResumeGame();
+// Game time is `ms` from now on, paused or running (a loaded game).
+void SetGameTime(uint32_t ms, bool paused);

@@ -2,6 +2,12 @@
 // configuration reader (app/config) and read by the simulation and the evolution rules.
 #pragma once
 
+#include <cstdint>
+
+// The largest species and critter counts the game takes; larger ones are mended to these.
+constexpr int32_t kMostSpecies = 1000;
+constexpr int32_t kMostCritters = 10000;
+
 struct cGameConfig {
   float turn_speed = 2000.0f;          // ms between fight turns
   float tree_cover_distance = 12.0f;   // world units

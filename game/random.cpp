@@ -10,6 +10,8 @@ int Output(uint32_t state) { return static_cast<int>((state >> 16) & 0x7FFFu); }
 
 void SeedRandom(uint32_t seed) { gRandomState = seed; }
 
+uint32_t RandomState() { return gRandomState; }
+
 int NextRandom() {
   gRandomState = Step(gRandomState);
   return Output(gRandomState);

@@ -10,6 +10,8 @@ constexpr int kRandomMax = 32767;
 constexpr float kInverseRandomMax = 1.0f / 32767.0f;
 
 void SeedRandom(uint32_t seed);
+// The generator's whole state: SeedRandom(RandomState()) goes on with the same sequence.
+uint32_t RandomState();
 // Next value 0..32767: s = s * 214013 + 2531011 (mod 2^32), then bits 16..30 of s.
 int NextRandom();
 // The value NextRandom will give after `skipped` more draws, without drawing: lets the tick

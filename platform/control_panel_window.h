@@ -15,3 +15,6 @@ cControlPanel* create_glui(const std::string& name, int x, int y);
 // Installs the frame function as GLUT's idle callback; after each call the panel redraws its
 // check marks if their live variables have changed meanwhile.
 void set_glutIdleFunc(void (*idle)());
+
+// Runs just before closing the panel ends the program (the game saves itself there).
+void SetControlPanelClosing(void (*closing)());

@@ -56,7 +56,12 @@ void OnPanelDrag(int x, int y) {
   glutPostWindowRedisplay(gPanelWindow);
 }
 
-void OnPanelClosed() { std::exit(0); }
+void (*gClosing)() = nullptr;
+
+void OnPanelClosed() {
+  if (gClosing) gClosing();
+  std::exit(0);
+}
 
 void RunIdle() {
   gIdle();
@@ -79,6 +84,8 @@ cControlPanel* create_glui(const std::string& name, int x, int y) {
   glutCloseFunc(OnPanelClosed);
   return gPanel;
 }
+
+void SetControlPanelClosing(void (*closing)()) { gClosing = closing; }
 
 void set_glutIdleFunc(void (*idle)()) {
   gIdle = idle;

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -20,13 +21,17 @@ std::string KindProblem(mode_t mode) {
   return "is not a regular file";
 }
 
-const std::string kTooLarge = "is larger than 1 MiB";
+// "is larger than 1 MiB": limits are whole MiB.
+std::string TooLarge(size_t limit) { return "is larger than " + std::to_string(limit >> 20) + " MiB"; }
 
-// Up to limit + 1 bytes, so that a file over the limit shows itself.
+// Up to limit + 1 bytes, so that a file over the limit shows itself. Room grows with what is
+// read, so a large limit costs nothing for a small file.
 std::string ReadUpTo(int fd, size_t limit, int& error) {
-  std::string text(limit + 1, '\0');
+  constexpr size_t kChunk = 64 * 1024;
+  std::string text;
   size_t filled = 0;
-  while (filled < text.size()) {
+  while (filled < limit + 1) {
+    if (text.size() == filled) text.resize(std::min(limit + 1, filled + std::max(kChunk, filled)));
     const ssize_t got = read(fd, text.data() + filled, text.size() - filled);
     if (got == 0) break;
     if (got < 0) {
@@ -41,7 +46,7 @@ std::string ReadUpTo(int fd, size_t limit, int& error) {
 }
 }  // namespace
 
-cDataFile ReadDataFile(const std::string& path) {
+cDataFile ReadDataFile(const std::string& path, size_t limit) {
   cDataFile file;
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
@@ -55,12 +60,12 @@ cDataFile ReadDataFile(const std::string& path) {
     file.problem = Unreadable(errno);
   } else if (!S_ISREG(status.st_mode)) {
     file.problem = KindProblem(status.st_mode);
-  } else if (static_cast<unsigned long long>(status.st_size) > kDataFileLimit) {
-    file.problem = kTooLarge;
+  } else if (static_cast<unsigned long long>(status.st_size) > limit) {
+    file.problem = TooLarge(limit);
   } else {
-    file.text = ReadUpTo(fd, kDataFileLimit, error);
+    file.text = ReadUpTo(fd, limit, error);
     if (error != 0) file.problem = Unreadable(error);
-    else if (file.text.size() > kDataFileLimit) file.problem = kTooLarge;
+    else if (file.text.size() > limit) file.problem = TooLarge(limit);
     if (!file.Read()) file.text.clear();
   }
   close(fd);

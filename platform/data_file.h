@@ -17,4 +17,5 @@ struct cDataFile {
   bool Read() const { return problem.empty(); }
 };
 
-cDataFile ReadDataFile(const std::string& path);
+// A file over `limit` bytes counts as unreadable ("is larger than 1 MiB").
+cDataFile ReadDataFile(const std::string& path, size_t limit = kDataFileLimit);

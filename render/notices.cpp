@@ -69,6 +69,16 @@ std::vector<std::string> EvolutionNoticeLines() {
   return {"#Evolution available", "E, or click a grazer near you"};
 }
 
+void ShowFileNotice(const std::string& text, uint32_t nowMs) {
+  gNotices.fileNotice = text;
+  gNotices.fileNoticeShownMs = nowMs;
+}
+
+std::vector<std::string> FileNoticeLines(uint32_t nowMs) {
+  if (gNotices.fileNotice.empty() || nowMs - gNotices.fileNoticeShownMs >= kFileNoticeMs) return {};
+  return {gNotices.fileNotice};
+}
+
 const std::vector<std::string>& HelpLines() {
   static const std::vector<std::string> lines = {
       "#Help  (F1, H or Esc closes it; the game waits while it is open)",
@@ -82,6 +92,7 @@ const std::vector<std::string>& HelpLines() {
       "#Keys",
       "P pause   C follow or top-down view   E evolution   M build your nest here (once a day)",
       "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
+      "F5 save the game   F9 load the last game saved with F5",
       "#What you see",
       "Bottom bars: Hunger, Energy, Health; green full, yellow, red low.",
       "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",

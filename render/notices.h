@@ -1,6 +1,7 @@
 // What the player is told beyond the game's original screen: a help overlay (F1 or H),
-// "Paused" while the game is paused, a notice for a few seconds of game time when the avatar
-// dies, saying how, and one while an evolution a new day offered waits to be spent. The rules and the layout are here, without GL; notices_gl draws them
+// "Paused" while the game is paused, a notice after a save or a load ("Game saved"), a notice
+// for a few seconds of game time when the avatar dies, saying how, and one while an evolution a
+// new day offered waits to be spent. The rules and the layout are here, without GL; notices_gl draws them
 // over the finished scene. With none of them showing, the frame is exactly the original one.
 #pragma once
 
@@ -11,6 +12,8 @@
 #include "world/world_counters.h"
 
 constexpr uint32_t kDeathNoticeMs = 6000;
+// Real milliseconds: a save or a load may happen while the game is paused.
+constexpr uint32_t kFileNoticeMs = 4000;
 
 struct cNotices {
   bool helpVisible = false;
@@ -21,6 +24,8 @@ struct cNotices {
   bool deathShowing = false;
   long offersSeen = 0;           // the evolutions offered already told
   bool offerShowing = false;
+  std::string fileNotice;        // "Game saved", "Game loaded" or why not
+  uint32_t fileNoticeShownMs = 0;
 };
 extern cNotices gNotices;
 
@@ -42,6 +47,10 @@ std::vector<std::string> DeathNoticeLines(uint32_t nowMs);
 void ObserveEvolutionOffers(const cWorldCounters& counters, bool canEvolve);
 // The evolution notice's lines, none when it is not showing.
 std::vector<std::string> EvolutionNoticeLines();
+// A notice about saving or loading, from `nowMs` (the real time source's) for kFileNoticeMs.
+void ShowFileNotice(const std::string& text, uint32_t nowMs);
+// Its line now, none once it has ended.
+std::vector<std::string> FileNoticeLines(uint32_t nowMs);
 // The help overlay's lines; a line starting with '#' is a heading (the '#' is not shown).
 const std::vector<std::string>& HelpLines();
 

@@ -4,6 +4,7 @@
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "platform/time_source.h"
 #include "render/notices.h"
 #include "render/overlay_2d.h"
 #include "world/world.h"
@@ -40,10 +41,12 @@ void DrawNotices() {
   const std::vector<std::string> death = DeathNoticeLines(now);
   ObserveEvolutionOffers(gWorld->counters, can_evolve);
   const std::vector<std::string> offer = EvolutionNoticeLines();
-  if (!gGameState.paused && death.empty() && offer.empty() && !gNotices.helpVisible) return;
+  const std::vector<std::string> file = FileNoticeLines(TimeGetTime());
+  if (!gGameState.paused && death.empty() && offer.empty() && file.empty() && !gNotices.helpVisible) return;
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
+  if (!file.empty()) DrawTextBox(file, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
   if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
   // Below "Paused" and below the death notice's rows, clear of both.
   if (!offer.empty()) DrawTextBox(offer, eBoxPlace::kRight, 180, kNoticeLineHeight, large, true);

@@ -26,6 +26,7 @@ const cGameScriptSource kSources[kGameScriptCount] = {
 cScriptProgram gPrograms[kGameScriptCount];
 cScriptCode gCodes[kGameScriptCount];
 std::set<std::pair<eGameScript, int>> gReported;
+cGameScriptTexts gTexts;
 }  // namespace
 
 const cGameScriptSource& GameScriptSource(eGameScript script) {
@@ -48,15 +49,20 @@ int CompileScriptText(const char* file, const std::string& text, cScriptProgram&
   return result;
 }
 
+namespace {
+// A file left out is the designer's choice; a folder or a device in its place is a mistake.
+std::optional<std::string> ReadScriptFile(const char* path) {
+  cDataFile file = ReadDataFile(path);
+  if (file.Read()) return std::move(file.text);
+  if (!file.missing) std::printf("%s %s; it counts as missing\n", path, file.problem.c_str());
+  return std::nullopt;
+}
+}  // namespace
+
 bool LoadScriptFile(const char* path, cScriptProgram& program) {
-  const cDataFile file = ReadDataFile(path);
-  if (!file.Read()) {
-    // A file left out is the designer's choice; a folder or a device in its place is a mistake.
-    if (!file.missing) std::printf("%s %s; it counts as missing\n", path, file.problem.c_str());
-    return false;
-  }
-  CompileScriptText(path, file.text, program);
-  return true;
+  const std::optional<std::string> text = ReadScriptFile(path);
+  if (text) CompileScriptText(path, *text, program);
+  return text.has_value();
 }
 
 void ResetGameScripts() {
@@ -64,21 +70,43 @@ void ResetGameScripts() {
   for (cScriptProgram& program : gPrograms) program = cScriptProgram();
   for (cScriptCode& code : gCodes) code = cScriptCode();
   gReported.clear();
+  gTexts = {};
 }
 
 bool FirstReportOf(eGameScript script, int slot) { return gReported.emplace(script, slot).second; }
 
+namespace {
+// Lowered once the symbol table is complete, so every frame has room for every symbol.
+void LowerGameScripts() {
+  for (int i = 0; i < kGameScriptCount; ++i) GameScriptCode(static_cast<eGameScript>(i));
+}
+}  // namespace
+
 // Parse results are ignored: a file with a syntax error keeps what compiled before the error
-// and gets no fallback.
+// and gets no fallback. Each file is read just before it compiles, so their messages interleave.
 void InitGameScripts() {
   ResetGameScripts();
   RegisterBoundScriptNames();
   for (int i = 0; i < kGameScriptCount; ++i) {
-    const cGameScriptSource& source = kSources[i];
-    if (!LoadScriptFile(source.file, gPrograms[i]) && source.fallback) {
-      ParseScript(source.fallback, gPrograms[i]);
+    gTexts[i] = ReadScriptFile(kSources[i].file);
+    if (gTexts[i]) {
+      CompileScriptText(kSources[i].file, *gTexts[i], gPrograms[i]);
+    } else if (kSources[i].fallback) {
+      gTexts[i] = kSources[i].fallback;
+      ParseScript(kSources[i].fallback, gPrograms[i]);
     }
   }
-  // Lowered once the symbol table is complete, so every frame has room for every symbol.
-  for (int i = 0; i < kGameScriptCount; ++i) GameScriptCode(static_cast<eGameScript>(i));
+  LowerGameScripts();
 }
+
+void InitGameScripts(cGameScriptTexts texts) {
+  ResetGameScripts();
+  RegisterBoundScriptNames();
+  for (int i = 0; i < kGameScriptCount; ++i) {
+    if (texts[i]) CompileScriptText(kSources[i].file, *texts[i], gPrograms[i]);
+  }
+  gTexts = std::move(texts);
+  LowerGameScripts();
+}
+
+const cGameScriptTexts& GameScriptTexts() { return gTexts; }

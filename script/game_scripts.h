@@ -3,6 +3,8 @@
 // and only read afterwards.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "script/script_code.h"
@@ -40,10 +42,18 @@ int CompileScriptText(const char* file, const std::string& text, cScriptProgram&
 // missing file is named on standard output with the reason, as it then counts as missing.
 bool LoadScriptFile(const char* path, cScriptProgram& program);
 
+// The text each script was compiled from, in compilation order; none for a script left empty
+// (no file and no built-in text).
+using cGameScriptTexts = std::array<std::optional<std::string>, kGameScriptCount>;
+
 // Start-up: registers the bound names, then compiles the seven scripts from the current
 // directory, each falling back to its built-in text when its file cannot be read. Starts
 // from an empty symbol table, so calling it again compiles afresh.
 void InitGameScripts();
+// The same from texts already read (a saved game's): the same symbol slots as from files.
+void InitGameScripts(cGameScriptTexts texts);
+// The texts of the last InitGameScripts.
+const cGameScriptTexts& GameScriptTexts();
 
 // Empties the symbol table and the seven programs (tests and tools that start over).
 void ResetGameScripts();

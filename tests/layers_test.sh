@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "${1:-$(dirname "$0")/..}"
 
-layers=(platform game terrain script world dialog render app tools)
+layers=(platform game terrain script world save dialog render app tools)
 declare -A rank
 for i in "${!layers[@]}"; do rank[${layers[$i]}]=$i; done
 

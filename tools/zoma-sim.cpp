@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -40,7 +41,7 @@ struct cOptions {
 
 const std::string kHelp =
     "usage: zoma-sim [--data DIR] [--seed N | --seeds A-B [--jobs N]] [--days D] [--critters N]\n"
-    "                [--autopilot] [--csv FILE] [--plot FILE.svg]\n"
+    "                [--autopilot] [--csv FILE] [--plot FILE.svg] [--ticks N] [--load FILE] [--save FILE]\n"
     "Runs the game without a window on a data folder's ZOMA.ini and scripts and prints one\n"
     "line per game day, then a closing line with the ticks run and the time taken.\n"
     "\n"
@@ -53,15 +54,21 @@ const std::string kHelp =
     "  --autopilot      a simple, sensible player plays the avatar\n"
     "  --csv FILE       write every figure of every day to FILE\n"
     "  --plot FILE.svg  draw the run with gnuplot into FILE.svg\n"
+    "  --ticks N        run exactly N ticks instead of days (one seed)\n"
+    "  --load FILE      continue the saved game FILE instead of building a world; days count on\n"
+    "                   from the saved day (one seed)\n"
+    "  --save FILE      write the game to FILE when the run ends (one seed)\n"
     "  -h, --help       show this help\n"
     "  --version        show the version\n"
     "\n" +
     std::string(kDataFolderHelp) +
-    "Writes FILE for --csv and FILE.svg for --plot (relative to the folder it was started in).\n"
+    "Writes FILE for --csv, FILE.svg for --plot and FILE for --save (relative to the folder it\n"
+    "was started in).\n"
     "What the game itself prints goes to standard error.\n"
     "\n"
     "Exit status: 0 when every day ran; 1 when the data folder cannot be entered, a day never\n"
-    "ends, or the CSV or the plot cannot be written; 2 for a bad command line.\n";
+    "ends, the save cannot be loaded or written, or the CSV or the plot cannot be written; 2 for\n"
+    "a bad command line.\n";
 
 bool ParseNumber(const char* text, unsigned long max, unsigned long& value) {
   if (*text < '0' || *text > '9') return false;
@@ -104,6 +111,10 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
     options.csv = value;
   } else if (flag == "--plot" && *value) {
     options.plot = value;
+  } else if (flag == "--ticks" && ParseNumber(value, LONG_MAX, number)) {
+    options.run.ticks = static_cast<long>(number);
+  } else if ((flag == "--load" || flag == "--save") && *value) {
+    (flag == "--load" ? options.run.load : options.run.save) = value;
   } else {
     return false;
   }
@@ -112,7 +123,8 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
 
 // Options that are followed by a value; --autopilot stands alone.
 bool TakesValue(const std::string& flag) {
-  for (const char* name : {"--data", "--seed", "--seeds", "--jobs", "--days", "--critters", "--csv", "--plot"}) {
+  for (const char* name : {"--data", "--seed", "--seeds", "--jobs", "--days", "--critters", "--csv", "--plot",
+                           "--ticks", "--load", "--save"}) {
     if (flag == name) return true;
   }
   return false;
@@ -133,6 +145,10 @@ std::optional<int> ParseOptions(int argc, char** argv, cOptions& options) {
     } else if (!ApplyOption(flag, argv[++i], options)) {
       return UsageError("zoma-sim", "bad value for " + flag + ": " + argv[i]);
     }
+  }
+  // A sweep's processes would all write the one file.
+  if (options.sweep && (!options.run.load.empty() || !options.run.save.empty() || options.run.ticks >= 0)) {
+    return UsageError("zoma-sim", "--ticks, --load and --save run one seed, not --seeds");
   }
   return std::nullopt;
 }
@@ -216,6 +232,7 @@ int main(int argc, char** argv) {
   // The game reads ZOMA.ini and its scripts from the current directory.
   if (!EnterDataFolder("zoma-sim", options.data)) return 1;
   if (!ConfiguredDaysCanBeRun()) return 1;
+  options.run.fileFolder = startFolder;
   std::FILE* results = SeparateResultsFromGameOutput();
   std::vector<std::vector<cDayFigures>> seeds;
   const bool ran = options.sweep ? RunSeedRange(options, results, seeds) : RunOneSeed(options, results, seeds);

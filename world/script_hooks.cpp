@@ -68,6 +68,8 @@ void RunMotiveScript(eGameScript script, cKeltoGameCritter& critter, float secon
 
 void SetScriptIsDay(bool isDay) { gIsDaySlot = isDay ? 1.0f : 0.0f; }
 
+bool ScriptIsDay() { return gIsDaySlot != 0.0f; }
+
 void RunAvatarMotivesScript(cKeltoGameCritter* critter, int32_t cycleMs) {
   if (critter->state == kStateFighting) return;
   RunMotiveScript(eGameScript::kAvatarMotives, *critter, static_cast<float>(cycleMs) * 0.001f);

@@ -13,6 +13,7 @@ struct cSpeciesRecord;
 // What the hooks put in is_day. The tick asks the day clock once and sets it here, so a hook
 // run reads no clock; a hook run outside a tick sees the last tick's day.
 void SetScriptIsDay(bool isDay);
+bool ScriptIsDay();
 
 // Each hook runs its script once over a frame with room for every symbol, holding only what the
 // hook fills (everything else 0). Values are copied back as they are (negative and infinite

@@ -9,8 +9,10 @@
 #include "app/world_setup.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
+#include "game/game_state.h"
 #include "game/random.h"
 #include "platform/time_source.h"
+#include "save/save_files.h"
 #include "script/game_scripts.h"
 #include "world/day_clock.h"
 #include "world/script_hooks.h"
@@ -23,18 +25,48 @@ constexpr uint32_t kStepMs = 21;
 constexpr int kWindowWidth = 800;
 constexpr int kMouseX = kWindowWidth / 2;
 
-// The game's own start-up order, on a clock that only moves when the simulator moves it.
-void StartGame(const cRunOptions& options) {
+// Messages name the file as it was given.
+std::string InFileFolder(const cRunOptions& options, const std::string& path) {
+  return options.fileFolder.empty() || path[0] == '/' ? path : options.fileFolder + "/" + path;
+}
+
+bool RunEnded(const cRunOptions& options, long ticks, int lastDay) {
+  return options.ticks >= 0 ? ticks >= options.ticks : total_days >= lastDay;
+}
+
+}  // namespace
+
+// The game's own start-up order, on a clock that only moves when the simulator moves it. A
+// loaded game replaces all of it, its clock going on from the saved time.
+bool StartSeedGame(const cRunOptions& options) {
   if (options.critters >= 0) gNumCrittersOverride = static_cast<int>(options.critters);
   SetManualTime(0);
+  AddAutopilotSaveSection();
+  BuildEvolutionDialog();
+  if (!options.load.empty()) {
+    const std::optional<std::string> problem = LoadGameFrom(InFileFolder(options, options.load), options.load);
+    if (problem) std::fprintf(stderr, "zoma-sim: %s\n", problem->c_str());
+    // Nobody here can press P: a game saved paused plays on.
+    if (gGameState.paused) ResumeGame();
+    return !problem;
+  }
   SeedRandom(options.seed);
+  gPlayedData.seed = options.seed;
   StartGameClock();
   InitGameScripts();
   BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
-  BuildEvolutionDialog();
+  return true;
 }
 
+bool StepSeedGame(uint64_t& nowMs) {
+  nowMs += kStepMs;
+  SetManualTime(static_cast<uint32_t>(nowMs));
+  CancelNestBuildingIfMoving();
+  return TickIfDue(kWindowWidth, kMouseX);
+}
+
+namespace {
 cStateCounts CountStates() {
   cStateCounts counts;
   for (const cKeltoGameCritter* critter : gWorld->critters) {
@@ -124,28 +156,33 @@ bool ConfiguredDaysCanBeRun() {
 }
 
 long RunSeed(const cRunOptions& options, const std::function<void(const cDayFigures&)>& onDay) {
-  StartGame(options);
+  if (!StartSeedGame(options)) return -1;
+  const int lastDay = total_days + static_cast<int>(options.days);
   // A day that never ends (no night, or one shorter than a tick) would keep the loop going for ever.
   const uint64_t timeLimitMs = (static_cast<uint64_t>(options.days) + 1) * gDayClock.cycle_ms;
-  cDayReport report(options.seed);
+  cDayReport report(gPlayedData.seed);
   uint64_t now = 0;
   long ticks = 0;
-  while (total_days < options.days) {
-    if (now > timeLimitMs) {
+  while (!RunEnded(options, ticks, lastDay)) {
+    if (options.ticks < 0 && now > timeLimitMs) {
       std::fprintf(stderr, "zoma-sim: no new day after %llu ms of game time; does the day have a night?\n",
                    static_cast<unsigned long long>(now));
       return -1;
     }
-    now += kStepMs;
-    SetManualTime(static_cast<uint32_t>(now));
     const int daysBefore = total_days;
-    CancelNestBuildingIfMoving();
-    if (!TickIfDue(kWindowWidth, kMouseX)) continue;
+    if (!StepSeedGame(now)) continue;
     ++ticks;
     // The first tick of a new day closes the day before it.
     if (total_days > daysBefore) onDay(report.Close(total_days));
     report.Observe();
     if (options.autopilot) AutopilotStep();
+  }
+  if (!options.save.empty()) {
+    const std::optional<std::string> problem = SaveGameTo(InFileFolder(options, options.save), options.save);
+    if (problem) {
+      std::fprintf(stderr, "zoma-sim: %s\n", problem->c_str());
+      return -1;
+    }
   }
   return ticks;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "tools/lab/day_figures.h"
 
@@ -14,6 +15,10 @@ struct cRunOptions {
   long days = 5;
   long critters = -1;  // -1: as ZOMA.ini says
   bool autopilot = false;
+  long ticks = -1;       // run exactly this many ticks instead of `days` days; -1: by days
+  std::string load;      // continue from this save instead of building a world
+  std::string save;      // write the state here when the run ends
+  std::string fileFolder;  // where relative load and save paths start (empty: here)
 };
 
 // The longest day and night together that the lab runs: at 21 ms of game time a tick, a day
@@ -24,6 +29,15 @@ constexpr uint64_t kLongestLabDayMs = 24ull * 60 * 60 * 1000;
 // at most kLongestLabDayMs; false, after a line on standard error saying why, when they do not.
 bool ConfiguredDaysCanBeRun();
 
+// The game's start-up on the simulated clock, or the load of `load` instead. False after a
+// message on standard error.
+bool StartSeedGame(const cRunOptions& options);
+// One step of the simulated clock: `nowMs` moves on 21 ms and the frame's schedule runs. True
+// when a tick ran (every step but the very first of a new game).
+bool StepSeedGame(uint64_t& nowMs);
+
 // Calls onDay at the first tick of each new day with the figures of the day it closes.
-// Returns the number of ticks run, or -1 (after a message) when a day never ends.
+// With `load`, days are counted on from the saved day and `days` more are run. Returns the
+// number of ticks run, or -1 (after a message) when a day never ends or a save cannot be
+// loaded or written.
 long RunSeed(const cRunOptions& options, const std::function<void(const cDayFigures&)>& onDay);
