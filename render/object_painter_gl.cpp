@@ -6,7 +6,9 @@
 #include "game/game_clock.h"
 #include "game/game_config.h"
 #include "game/game_state.h"
+#include "render/fixed_matrix.h"
 #include "render/grc_circle.h"
+#include "render/line_batch.h"
 #include "render/object_colours.h"
 #include "render/scene.h"
 #include "render/tree_shape.h"
@@ -52,17 +54,36 @@ void DrawCross(float cx, float cz) {
 }
 
 // A flat arrowhead 2 wide and 3 long along local +z, with a low apex joined to its corners.
+constexpr GLfloat kArrowCorners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
+constexpr GLfloat kArrowApex[3] = {0.0f, 0.5f, -0.5f};
+
 void DrawArrowhead() {
-  const GLfloat corners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
   glBegin(GL_LINE_LOOP);
-  for (const auto& corner : corners) glVertex3fv(corner);
+  for (const auto& corner : kArrowCorners) glVertex3fv(corner);
   glEnd();
   glBegin(GL_LINES);
-  for (const auto& corner : corners) {
-    glVertex3f(0.0f, 0.5f, -0.5f);
+  for (const auto& corner : kArrowCorners) {
+    glVertex3fv(kArrowApex);
     glVertex3fv(corner);
   }
   glEnd();
+}
+
+// The same arrowhead as segments in the order the loop and the lines above draw them.
+constexpr GLfloat kArrowSegments[12][3] = {
+    {0.0f, 0.0f, 1.0f},   {1.0f, 0.0f, -2.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f},
+    {-1.0f, 0.0f, -2.0f}, {0.0f, 0.0f, 1.0f},  {0.0f, 0.5f, -0.5f}, {0.0f, 0.0f, 1.0f},
+    {0.0f, 0.5f, -0.5f},  {1.0f, 0.0f, -2.0f}, {0.0f, 0.5f, -0.5f}, {-1.0f, 0.0f, -2.0f}};
+
+// Critters in a row of the object list wait here and go to the driver together, with the
+// critters' line width, when something else is drawn or the objects are done.
+cLineBatch gCritterBatch;
+
+void DrawCritterBatch() {
+  if (gCritterBatch.Empty()) return;
+  glLineWidth(2.0f);
+  DrawLineBatch(gCritterBatch);
+  glLineWidth(1.0f);
 }
 
 // Window position with y from the top, like mouse coordinates, for labels and picking.
@@ -141,6 +162,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawPlant(const cKeltoGamePlant& plant, const cVector& centre) override {
     const cVector offset = ViewOffset(plant.position, centre);
     if (gViewVolume.ColumnOutside(offset, kTreeReach, 0.0f, kTreeTop)) return;
+    DrawCritterBatch();
     if (plain_drawing) {
       DrawTreeAlone(offset);
     } else {
@@ -152,6 +174,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawCarcass(const cKeltoGameCarcass& carcass, const cVector& centre) override {
     const cVector offset = ViewOffset(carcass.position, centre);
     if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
+    DrawCritterBatch();
     glPushMatrix();
     TranslateTo(offset);
     SetLitColor(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
@@ -169,6 +192,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawNest(const cKeltoGameNest& nest, const cVector& centre) override {
     const cVector offset = ViewOffset(nest.position, centre);
     if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
+    DrawCritterBatch();
     glPushMatrix();
     TranslateTo(offset);
     SetLitColor(1.0f, 0.6f, 0.0f);
@@ -188,9 +212,17 @@ class cGLObjectPainter : public cObjectPainter {
     StoreScreenPosition(critter, offset);
     if (!gGameState.freeZoom && gViewVolume.ColumnOutside(offset, kCritterReach, 0.0f, kCritterTop)) return;
     const cColour body = CritterBodyColour(critter);
+    const float degrees = critter.heading * kDegreesPerRadian;
+    if (!plain_drawing && !gGameState.freeZoom && LineBatchAvailable()) {
+      cMatrix placement = MatrixFromDoubles(saved_modelview);
+      Translate(placement, offset.x, offset.y, offset.z);
+      RotateAboutY(placement, degrees);
+      gCritterBatch.Add(Product(MatrixFromDoubles(saved_projection), placement), body, kArrowSegments, 12);
+      return;
+    }
     glPushMatrix();
     TranslateTo(offset);
-    glRotatef(critter.heading * kDegreesPerRadian, 0.0f, 1.0f, 0.0f);
+    glRotatef(degrees, 0.0f, 1.0f, 0.0f);
     glColor3f(body.r, body.g, body.b);
     glLineWidth(2.0f);
     DrawArrowhead();
@@ -205,3 +237,5 @@ cGLObjectPainter gGLObjectPainter;
 }  // namespace
 
 void InstallObjectPainter() { gObjectPainter = &gGLObjectPainter; }
+
+void FinishObjects() { DrawCritterBatch(); }
