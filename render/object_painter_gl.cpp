@@ -8,7 +8,8 @@
 #include "game/game_state.h"
 #include "render/fixed_matrix.h"
 #include "render/grc_circle.h"
-#include "render/line_batch.h"
+#include "render/placed_batch.h"
+#include "render/scene_rules.h"
 #include "render/object_colours.h"
 #include "render/scene.h"
 #include "render/tree_shape.h"
@@ -75,15 +76,21 @@ constexpr GLfloat kArrowSegments[12][3] = {
     {-1.0f, 0.0f, -2.0f}, {0.0f, 0.0f, 1.0f},  {0.0f, 0.5f, -0.5f}, {0.0f, 0.0f, 1.0f},
     {0.0f, 0.5f, -0.5f},  {1.0f, 0.0f, -2.0f}, {0.0f, 0.5f, -0.5f}, {-1.0f, 0.0f, -2.0f}};
 
-// Critters in a row of the object list wait here and go to the driver together, with the
-// critters' line width, when something else is drawn or the objects are done.
-cLineBatch gCritterBatch;
+// Trees and critters in a row of the object list wait here and go to the driver together
+// when something else is drawn or the objects are done.
+cPlacedBatch gObjectBatch;
 
-void DrawCritterBatch() {
-  if (gCritterBatch.Empty()) return;
-  glLineWidth(2.0f);
-  DrawLineBatch(gCritterBatch);
-  glLineWidth(1.0f);
+bool Batching() { return !plain_drawing && PlacedBatchAvailable(); }
+
+// Projection x model-view x translation to `offset`, as the matrix stack would form it.
+cMatrix PlacementAt(const cVector& offset) {
+  cMatrix placement = MatrixFromDoubles(saved_modelview);
+  Translate(placement, offset.x, offset.y, offset.z);
+  return placement;
+}
+
+cMatrix WithProjection(const cMatrix& modelview) {
+  return Product(MatrixFromDoubles(saved_projection), modelview);
 }
 
 // Window position with y from the top, like mouse coordinates, for labels and picking.
@@ -134,26 +141,27 @@ void DrawTreeAlone(const cVector& offset) {
   glPopMatrix();
 }
 
-// The fast way: one matrix for the whole tree and its circles sent as precomputed vertices,
-// so the driver gets one batch per tree instead of one per disc and ring.
-void DrawCircles(GLenum mode, const float (*circles)[kTreeCircleSegments][3], int count) {
-  for (int c = 0; c < count; ++c) {
-    glBegin(mode);
-    for (const float* vertex : circles[c]) glVertex3fv(vertex);
-    glEnd();
+// The fast way: the same circles under the same matrices, formed on the processor and added
+// to the batch.
+void AddCircle(ePieceShape shape, const cMatrix& tree, const cTreeRing& ring, const cColour& colour) {
+  cMatrix circle = tree;
+  Translate(circle, 0.0f, 0.0f, -ring.height);
+  Scale(circle, ring.radius, ring.radius, 1.0f);
+  const cTreeCircle& unit = TreeCircle();
+  if (shape == ePieceShape::kPolygon) {
+    gObjectBatch.Add(shape, 1.0f, WithProjection(circle), colour, unit.disc, kTreeCircleSegments);
+  } else {
+    gObjectBatch.Add(shape, 1.0f, WithProjection(circle), colour, unit.ring, 2 * kTreeCircleSegments);
   }
 }
 
-void DrawTree(const cVector& offset) {
-  const cTreeVertices& tree = TreeVertices();
-  glPushMatrix();
-  TranslateTo(offset);
-  LieFlat();
-  SetLitColor(kTrunkColour);
-  DrawCircles(GL_POLYGON, tree.trunk, 4);
-  SetLitColor(kCrownColour);
-  DrawCircles(GL_LINE_LOOP, tree.crown, 5);
-  glPopMatrix();
+void AddTree(const cVector& offset) {
+  cMatrix tree = PlacementAt(offset);
+  RotateAboutX(tree, 90.0f);
+  const cColour trunk = LitColour(kTrunkColour, light_factor);
+  for (float height : kTrunkHeights) AddCircle(ePieceShape::kPolygon, tree, {height, 1.0f}, trunk);
+  const cColour crown = LitColour(kCrownColour, light_factor);
+  for (const cTreeRing& ring : kCrownRings) AddCircle(ePieceShape::kLines, tree, ring, crown);
 }
 
 class cGLObjectPainter : public cObjectPainter {
@@ -162,11 +170,10 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawPlant(const cKeltoGamePlant& plant, const cVector& centre) override {
     const cVector offset = ViewOffset(plant.position, centre);
     if (gViewVolume.ColumnOutside(offset, kTreeReach, 0.0f, kTreeTop)) return;
-    DrawCritterBatch();
-    if (plain_drawing) {
-      DrawTreeAlone(offset);
+    if (Batching()) {
+      AddTree(offset);
     } else {
-      DrawTree(offset);
+      DrawTreeAlone(offset);
     }
   }
 
@@ -174,7 +181,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawCarcass(const cKeltoGameCarcass& carcass, const cVector& centre) override {
     const cVector offset = ViewOffset(carcass.position, centre);
     if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
-    DrawCritterBatch();
+    DrawPlacedBatch(gObjectBatch);
     glPushMatrix();
     TranslateTo(offset);
     SetLitColor(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
@@ -192,7 +199,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawNest(const cKeltoGameNest& nest, const cVector& centre) override {
     const cVector offset = ViewOffset(nest.position, centre);
     if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
-    DrawCritterBatch();
+    DrawPlacedBatch(gObjectBatch);
     glPushMatrix();
     TranslateTo(offset);
     SetLitColor(1.0f, 0.6f, 0.0f);
@@ -213,13 +220,13 @@ class cGLObjectPainter : public cObjectPainter {
     if (!gGameState.freeZoom && gViewVolume.ColumnOutside(offset, kCritterReach, 0.0f, kCritterTop)) return;
     const cColour body = CritterBodyColour(critter);
     const float degrees = critter.heading * kDegreesPerRadian;
-    if (!plain_drawing && !gGameState.freeZoom && LineBatchAvailable()) {
-      cMatrix placement = MatrixFromDoubles(saved_modelview);
-      Translate(placement, offset.x, offset.y, offset.z);
+    if (Batching() && !gGameState.freeZoom) {
+      cMatrix placement = PlacementAt(offset);
       RotateAboutY(placement, degrees);
-      gCritterBatch.Add(Product(MatrixFromDoubles(saved_projection), placement), body, kArrowSegments, 12);
+      gObjectBatch.Add(ePieceShape::kLines, 2.0f, WithProjection(placement), body, kArrowSegments, 12);
       return;
     }
+    DrawPlacedBatch(gObjectBatch);
     glPushMatrix();
     TranslateTo(offset);
     glRotatef(degrees, 0.0f, 1.0f, 0.0f);
@@ -238,4 +245,4 @@ cGLObjectPainter gGLObjectPainter;
 
 void InstallObjectPainter() { gObjectPainter = &gGLObjectPainter; }
 
-void FinishObjects() { DrawCritterBatch(); }
+void FinishObjects() { DrawPlacedBatch(gObjectBatch); }

@@ -1,4 +1,4 @@
-// Drawing a line batch: each vertex carries its object's projection x model-view in four
+// Drawing a placed batch: each vertex carries its object's projection x model-view in four
 // texture coordinate sets, and a vertex program places it with the very multiply and
 // multiply-adds the driver's fixed-function program uses, so it lands on the same pixel.
 #include <GL/gl.h>
@@ -8,14 +8,16 @@
 #include <cstring>
 
 #include "platform/gl_lookup.h"
-#include "render/line_batch.h"
+#include "render/placed_batch.h"
 
 namespace {
-// The vertex program entry points, looked up once; all null where the driver has none.
+// The entry points beyond OpenGL 1.3 the batch needs, looked up once; all null where the
+// driver lacks one of them.
 struct cProgramCalls {
   PFNGLGENPROGRAMSARBPROC gen = nullptr;
   PFNGLBINDPROGRAMARBPROC bind = nullptr;
   PFNGLPROGRAMSTRINGARBPROC string = nullptr;
+  PFNGLMULTIDRAWARRAYSPROC multiDraw = nullptr;
 };
 
 bool HasExtension(const char* name) {
@@ -36,7 +38,8 @@ cProgramCalls LookUpProgramCalls() {
   calls.gen = reinterpret_cast<PFNGLGENPROGRAMSARBPROC>(LookupGLEntryPoint("glGenProgramsARB"));
   calls.bind = reinterpret_cast<PFNGLBINDPROGRAMARBPROC>(LookupGLEntryPoint("glBindProgramARB"));
   calls.string = reinterpret_cast<PFNGLPROGRAMSTRINGARBPROC>(LookupGLEntryPoint("glProgramStringARB"));
-  if (!calls.gen || !calls.bind || !calls.string) return {};
+  calls.multiDraw = reinterpret_cast<PFNGLMULTIDRAWARRAYSPROC>(LookupGLEntryPoint("glMultiDrawArrays"));
+  if (!calls.gen || !calls.bind || !calls.string || !calls.multiDraw) return {};
   return calls;
 }
 
@@ -80,9 +83,18 @@ void SetColumnArrays(const cBatchVertex* first, bool enable) {
   }
   glClientActiveTexture(GL_TEXTURE0);
 }
+
+void DrawRun(const cBatchRun& run) {
+  glLineWidth(run.lineWidth);
+  if (run.shape == ePieceShape::kLines) {
+    glDrawArrays(GL_LINES, run.firsts[0], run.counts[0]);
+  } else {
+    ProgramCalls().multiDraw(GL_POLYGON, run.firsts.data(), run.counts.data(), static_cast<GLsizei>(run.firsts.size()));
+  }
+}
 }  // namespace
 
-void DrawLineBatch(cLineBatch& batch) {
+void DrawPlacedBatch(cPlacedBatch& batch) {
   if (batch.Empty()) return;
   const cBatchVertex* first = batch.Vertices().data();
   ProgramCalls().bind(GL_VERTEX_PROGRAM_ARB, PlacingProgram());
@@ -92,7 +104,8 @@ void DrawLineBatch(cLineBatch& batch) {
   glVertexPointer(3, GL_FLOAT, sizeof(cBatchVertex), first->position);
   glColorPointer(3, GL_FLOAT, sizeof(cBatchVertex), first->colour);
   SetColumnArrays(first, true);
-  glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(batch.Vertices().size()));
+  for (const cBatchRun& run : batch.Runs()) DrawRun(run);
+  glLineWidth(1.0f);
   SetColumnArrays(first, false);
   glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
@@ -102,4 +115,4 @@ void DrawLineBatch(cLineBatch& batch) {
   batch.Clear();
 }
 
-bool LineBatchAvailable() { return ProgramCalls().gen != nullptr; }
+bool PlacedBatchAvailable() { return ProgramCalls().gen != nullptr; }
