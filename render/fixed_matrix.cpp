@@ -42,29 +42,25 @@ void Translate(cMatrix& matrix, float x, float y, float z) {
   for (int row = 0; row < 4; ++row) m[12 + row] = m[row] * x + m[4 + row] * y + m[8 + row] * z + m[12 + row];
 }
 
-void RotateAboutX(cMatrix& matrix, float degrees) {
+namespace {
+// The identity with the rotation's sine and cosine set: c at `first` and `second` on the
+// diagonal, s and -s at the two crossings, as the driver's shortcut for a turn about one axis.
+void RotateAbout(cMatrix& matrix, float degrees, int first, int second, int sineAt, int minusSineAt) {
   float s, c;
   SineCosine(degrees, s, c);
   float rotation[16];
   for (int i = 0; i < 16; ++i) rotation[i] = kIdentity[i];
-  rotation[5] = c;
-  rotation[10] = c;
-  rotation[6] = s;
-  rotation[9] = -s;
+  rotation[first] = c;
+  rotation[second] = c;
+  rotation[sineAt] = s;
+  rotation[minusSineAt] = -s;
   MultiplyInPlace(matrix, rotation);
 }
+}  // namespace
 
-void RotateAboutY(cMatrix& matrix, float degrees) {
-  float s, c;
-  SineCosine(degrees, s, c);
-  float rotation[16];
-  for (int i = 0; i < 16; ++i) rotation[i] = kIdentity[i];
-  rotation[0] = c;
-  rotation[10] = c;
-  rotation[8] = s;
-  rotation[2] = -s;
-  MultiplyInPlace(matrix, rotation);
-}
+void RotateAboutX(cMatrix& matrix, float degrees) { RotateAbout(matrix, degrees, 5, 10, 6, 9); }
+
+void RotateAboutY(cMatrix& matrix, float degrees) { RotateAbout(matrix, degrees, 0, 10, 8, 2); }
 
 void Scale(cMatrix& matrix, float x, float y, float z) {
   float* m = matrix.m;
