@@ -10,6 +10,7 @@
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/input.h"
+#include "app/world_setup.h"
 #include "game/camera.h"
 #include "game/game_state.h"
 #include "platform/window_size.h"
@@ -44,7 +45,7 @@ void AdvanceUnpausedFrame() {
   if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
   ClampCameraDistance();
   TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
-  UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
+  UpdateHoveredObject(GroundUnderPointer());
 }
 
 void DrawAndPresent() {
@@ -60,7 +61,7 @@ void DrawAndPresent() {
 }  // namespace
 
 void InitGraphics() {
-  gWorld->BuildWorld();
+  BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
   SetUpLight();
   SetUpDrawingState();
