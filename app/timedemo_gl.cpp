@@ -13,6 +13,7 @@
 
 #include "app/config.h"
 #include "app/demo_views.h"
+#include "app/frame_times.h"
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/main_window.h"
@@ -99,12 +100,15 @@ int RunTimedemo(const cDemoCommandLine& commandLine, char* programName) {
   if (options.shotFrame) SetBeforePresentHook(SaveShotIfDue);
   const double processorStart = ProcessorSeconds();
   const auto start = std::chrono::steady_clock::now();
+  cFrameTimes frameTimes;
   for (gFrame = 1; gFrame <= options.frames; ++gFrame) {
+    const auto frameStart = std::chrono::steady_clock::now();
     SetManualTime(kFrameMs * gFrame);
     FrameUpdate();
     if (gFrame == 1) {
       for (eDemoView view : options.views) ApplyDemoView(view);
     }
+    frameTimes.Add(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - frameStart).count());
   }
   glFinish();
   if (options.shotFrame && !gShotSaved) {
@@ -115,7 +119,9 @@ int RunTimedemo(const cDemoCommandLine& commandLine, char* programName) {
   // On a machine busy with other work the time on the clock says more about that work than
   // about the frame; the processor time the frames took says less.
   const double processor = ProcessorSeconds() - processorStart;
-  // Script comments are echoed without a line end, so these lines start afresh.
+  // Script comments are echoed without a line end, so these lines start afresh. A frame longer
+  // than its 20 ms of game time is one in which the game, ticking once a frame, fell behind.
+  std::printf("\ntimedemo: frames longer than %u ms: %.1f%%", kFrameMs, frameTimes.PercentLongerThan(kFrameMs));
   std::printf("\ntimedemo: processor %.2f ms a frame (all threads)", 1000.0 * processor / options.frames);
   std::printf("\ntimedemo: %d frames in %.3f s, %.1f frames/s\n", options.frames, seconds,
               options.frames / seconds);

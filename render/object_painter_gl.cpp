@@ -6,7 +6,10 @@
 #include "game/game_clock.h"
 #include "game/game_config.h"
 #include "game/game_state.h"
+#include "render/fixed_matrix.h"
 #include "render/grc_circle.h"
+#include "render/placed_batch.h"
+#include "render/scene_rules.h"
 #include "render/object_colours.h"
 #include "render/scene.h"
 #include "render/tree_shape.h"
@@ -52,17 +55,42 @@ void DrawCross(float cx, float cz) {
 }
 
 // A flat arrowhead 2 wide and 3 long along local +z, with a low apex joined to its corners.
+constexpr GLfloat kArrowCorners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
+constexpr GLfloat kArrowApex[3] = {0.0f, 0.5f, -0.5f};
+
 void DrawArrowhead() {
-  const GLfloat corners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
   glBegin(GL_LINE_LOOP);
-  for (const auto& corner : corners) glVertex3fv(corner);
+  for (const auto& corner : kArrowCorners) glVertex3fv(corner);
   glEnd();
   glBegin(GL_LINES);
-  for (const auto& corner : corners) {
-    glVertex3f(0.0f, 0.5f, -0.5f);
+  for (const auto& corner : kArrowCorners) {
+    glVertex3fv(kArrowApex);
     glVertex3fv(corner);
   }
   glEnd();
+}
+
+// The same arrowhead as segments in the order the loop and the lines above draw them.
+constexpr GLfloat kArrowSegments[12][3] = {
+    {0.0f, 0.0f, 1.0f},   {1.0f, 0.0f, -2.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f},
+    {-1.0f, 0.0f, -2.0f}, {0.0f, 0.0f, 1.0f},  {0.0f, 0.5f, -0.5f}, {0.0f, 0.0f, 1.0f},
+    {0.0f, 0.5f, -0.5f},  {1.0f, 0.0f, -2.0f}, {0.0f, 0.5f, -0.5f}, {-1.0f, 0.0f, -2.0f}};
+
+// Trees and critters in a row of the object list wait here and go to the driver together
+// when something else is drawn or the objects are done.
+cPlacedBatch gObjectBatch;
+
+bool Batching() { return !plain_drawing && PlacedBatchAvailable(); }
+
+// Projection x model-view x translation to `offset`, as the matrix stack would form it.
+cMatrix PlacementAt(const cVector& offset) {
+  cMatrix placement = MatrixFromDoubles(saved_modelview);
+  Translate(placement, offset.x, offset.y, offset.z);
+  return placement;
+}
+
+cMatrix WithProjection(const cMatrix& modelview) {
+  return Product(MatrixFromDoubles(saved_projection), modelview);
 }
 
 // Window position with y from the top, like mouse coordinates, for labels and picking.
@@ -113,26 +141,27 @@ void DrawTreeAlone(const cVector& offset) {
   glPopMatrix();
 }
 
-// The fast way: one matrix for the whole tree and its circles sent as precomputed vertices,
-// so the driver gets one batch per tree instead of one per disc and ring.
-void DrawCircles(GLenum mode, const float (*circles)[kTreeCircleSegments][3], int count) {
-  for (int c = 0; c < count; ++c) {
-    glBegin(mode);
-    for (const float* vertex : circles[c]) glVertex3fv(vertex);
-    glEnd();
+// The fast way: the same circles under the same matrices, formed on the processor and added
+// to the batch.
+void AddCircle(ePieceShape shape, const cMatrix& tree, const cTreeRing& ring, const cColour& colour) {
+  cMatrix circle = tree;
+  Translate(circle, 0.0f, 0.0f, -ring.height);
+  Scale(circle, ring.radius, ring.radius, 1.0f);
+  const cTreeCircle& unit = TreeCircle();
+  if (shape == ePieceShape::kPolygon) {
+    gObjectBatch.Add(shape, 1.0f, WithProjection(circle), colour, unit.disc, kTreeCircleSegments);
+  } else {
+    gObjectBatch.Add(shape, 1.0f, WithProjection(circle), colour, unit.ring, 2 * kTreeCircleSegments);
   }
 }
 
-void DrawTree(const cVector& offset) {
-  const cTreeVertices& tree = TreeVertices();
-  glPushMatrix();
-  TranslateTo(offset);
-  LieFlat();
-  SetLitColor(kTrunkColour);
-  DrawCircles(GL_POLYGON, tree.trunk, 4);
-  SetLitColor(kCrownColour);
-  DrawCircles(GL_LINE_LOOP, tree.crown, 5);
-  glPopMatrix();
+void AddTree(const cVector& offset) {
+  cMatrix tree = PlacementAt(offset);
+  RotateAboutX(tree, 90.0f);
+  const cColour trunk = LitColour(kTrunkColour, light_factor);
+  for (float height : kTrunkHeights) AddCircle(ePieceShape::kPolygon, tree, {height, 1.0f}, trunk);
+  const cColour crown = LitColour(kCrownColour, light_factor);
+  for (const cTreeRing& ring : kCrownRings) AddCircle(ePieceShape::kLines, tree, ring, crown);
 }
 
 class cGLObjectPainter : public cObjectPainter {
@@ -141,10 +170,10 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawPlant(const cKeltoGamePlant& plant, const cVector& centre) override {
     const cVector offset = ViewOffset(plant.position, centre);
     if (gViewVolume.ColumnOutside(offset, kTreeReach, 0.0f, kTreeTop)) return;
-    if (plain_drawing) {
-      DrawTreeAlone(offset);
+    if (Batching()) {
+      AddTree(offset);
     } else {
-      DrawTree(offset);
+      DrawTreeAlone(offset);
     }
   }
 
@@ -152,6 +181,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawCarcass(const cKeltoGameCarcass& carcass, const cVector& centre) override {
     const cVector offset = ViewOffset(carcass.position, centre);
     if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
+    DrawPlacedBatch(gObjectBatch);
     glPushMatrix();
     TranslateTo(offset);
     SetLitColor(CarcassColour(carcass, GameTime(), gConfig.carcass_decay_time));
@@ -169,6 +199,7 @@ class cGLObjectPainter : public cObjectPainter {
   void DrawNest(const cKeltoGameNest& nest, const cVector& centre) override {
     const cVector offset = ViewOffset(nest.position, centre);
     if (gViewVolume.ColumnOutside(offset, kGroundMarkReach, 0.0f, 0.0f)) return;
+    DrawPlacedBatch(gObjectBatch);
     glPushMatrix();
     TranslateTo(offset);
     SetLitColor(1.0f, 0.6f, 0.0f);
@@ -188,9 +219,17 @@ class cGLObjectPainter : public cObjectPainter {
     StoreScreenPosition(critter, offset);
     if (!gGameState.freeZoom && gViewVolume.ColumnOutside(offset, kCritterReach, 0.0f, kCritterTop)) return;
     const cColour body = CritterBodyColour(critter);
+    const float degrees = critter.heading * kDegreesPerRadian;
+    if (Batching() && !gGameState.freeZoom) {
+      cMatrix placement = PlacementAt(offset);
+      RotateAboutY(placement, degrees);
+      gObjectBatch.Add(ePieceShape::kLines, 2.0f, WithProjection(placement), body, kArrowSegments, 12);
+      return;
+    }
+    DrawPlacedBatch(gObjectBatch);
     glPushMatrix();
     TranslateTo(offset);
-    glRotatef(critter.heading * kDegreesPerRadian, 0.0f, 1.0f, 0.0f);
+    glRotatef(degrees, 0.0f, 1.0f, 0.0f);
     glColor3f(body.r, body.g, body.b);
     glLineWidth(2.0f);
     DrawArrowhead();
@@ -205,3 +244,5 @@ cGLObjectPainter gGLObjectPainter;
 }  // namespace
 
 void InstallObjectPainter() { gObjectPainter = &gGLObjectPainter; }
+
+void FinishObjects() { DrawPlacedBatch(gObjectBatch); }

@@ -15,3 +15,5 @@ void SetLitColor(float r, float g, float b);
 void SetLitColor(const cColour& colour);
 // Puts the GL painter behind every object's Draw slot; DrawScene does it on first use.
 void InstallObjectPainter();
+// Draws what the painter still holds back for batching; called once every object's Draw ran.
+void FinishObjects();

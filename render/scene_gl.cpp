@@ -76,6 +76,7 @@ void DrawGround(const cVector& centre) {
 void DrawObjects(const cVector& centre) {
   gWorld->GetAvatar()->Draw(centre);
   for (cKeltoGameObject* object : gWorld->objects) object->Draw(centre);
+  FinishObjects();
 }
 
 // Every colour of the ground and the objects has alpha 1, so blending them changes no pixel and

@@ -1,28 +1,30 @@
-// The tree's vertices, from the same circle walk the plain painter draws.
+// The tree's circle, from the circle walk the plain painter draws.
 #include "render/tree_shape.h"
 
 #include "render/grc_circle.h"
 
 namespace {
-void PlaceCircle(float height, float radius, float (*into)[3]) {
+cTreeCircle BuildTreeCircle() {
+  cTreeCircle circle{};
   int i = 0;
   grcCircle(kTreeCircleSegments, false, 1.0f).ForEachVertex([&](float x, float y) {
-    into[i][0] = x * radius;
-    into[i][1] = y * radius;
-    into[i][2] = -height;
+    circle.disc[i][0] = x;
+    circle.disc[i][1] = y;
     ++i;
   });
-}
-
-cTreeVertices BuildTreeVertices() {
-  cTreeVertices tree{};
-  for (int d = 0; d < 4; ++d) PlaceCircle(kTrunkHeights[d], 1.0f, tree.trunk[d]);
-  for (int r = 0; r < 5; ++r) PlaceCircle(kCrownRings[r].height, kCrownRings[r].radius, tree.crown[r]);
-  return tree;
+  for (int s = 0; s < kTreeCircleSegments; ++s) {
+    const float* from = circle.disc[s];
+    const float* to = circle.disc[(s + 1) % kTreeCircleSegments];
+    for (int k = 0; k < 3; ++k) {
+      circle.ring[2 * s][k] = from[k];
+      circle.ring[2 * s + 1][k] = to[k];
+    }
+  }
+  return circle;
 }
 }  // namespace
 
-const cTreeVertices& TreeVertices() {
-  static const cTreeVertices tree = BuildTreeVertices();
-  return tree;
+const cTreeCircle& TreeCircle() {
+  static const cTreeCircle circle = BuildTreeCircle();
+  return circle;
 }

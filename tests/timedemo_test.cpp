@@ -5,6 +5,7 @@
 
 #include "app/demo_options.h"
 #include "app/demo_views.h"
+#include "app/frame_times.h"
 #include "world_test_support.h"
 
 namespace {
@@ -91,3 +92,17 @@ TEST_F(DemoViewTest, FightTakesTheNearestAwakeRival) {
   EXPECT_NE(ownKind->state, kStateFighting);
 }
 }  // namespace
+
+// Only frames longer than the limit count as slow; an empty run has none.
+TEST(FrameTimes, ShareOfFramesLongerThanTheLimit) {
+  struct Case {
+    std::vector<double> times;
+    double percent;
+  };
+  const std::vector<Case> cases = {{{}, 0.0}, {{5, 19.9, 20.0}, 0.0}, {{20.01}, 100.0}, {{10, 25, 40, 15}, 50.0}};
+  for (const Case& c : cases) {
+    cFrameTimes times;
+    for (double t : c.times) times.Add(t);
+    EXPECT_DOUBLE_EQ(times.PercentLongerThan(20.0), c.percent) << c.times.size() << " frames";
+  }
+}
