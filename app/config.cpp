@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/config_changes.h"
 #include "app/decimal_text.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -320,6 +321,7 @@ void ApplyConfiguration(const cIniFile& file) {
   gSpeciesTable.clear();
   for (int number = 1; number <= gConfig.num_species; ++number) ReadSpecies(file, number);
   MendProportions();
+  gSettingsAsRead = SettingsInForce();
 }
 
 void ReadConfigurationFile(const std::string& path) {
@@ -331,6 +333,10 @@ void ReadConfigurationFile(const std::string& path) {
 
 void ReadConfiguration() {
   ReadConfigurationFile(ConfigurationPath());
+  PrintConfigDiagnostics();
+}
+
+void PrintConfigDiagnostics() {
   for (const std::string& line : gConfigDiagnostics) std::printf("%s\n", line.c_str());
   std::fflush(stdout);  // seen at once even when standard output is a file
 }

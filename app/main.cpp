@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/data_reload.h"
 #include "app/demo_options.h"
 #include "app/frame_loop.h"
 #include "app/frame_rest.h"
@@ -125,6 +126,7 @@ int main(int argc, char** argv) {
   InitDirectInputMouse();
   BuildEvolutionDialog();
   CreateControlPanel();
+  WatchDataFolder();
   set_glutIdleFunc(FrameUpdate);
   glutMainLoop();
 }

@@ -48,6 +48,7 @@ const std::vector<std::string>& HelpLines() {
       "#Keys",
       "P pause   C follow or top-down view   E evolution   M build your nest here (once a day)",
       "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
+      "G population graph: critters awake and deaths per day of each species, your kills and meals",
       "#What you see",
       "Bottom bars: Health, Energy, Hunger; green full, yellow, red low.",
       "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",

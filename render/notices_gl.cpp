@@ -1,8 +1,10 @@
-// Drawing the notices over the finished scene: the help overlay, "Paused" and the death notice.
+// Drawing the notices over the finished scene: the help overlay, "Paused", the death notice and
+// the data-file notice.
 #include <GL/glut.h>
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "render/file_notice.h"
 #include "render/notices.h"
 #include "render/overlay_2d.h"
 #include "world/world.h"
@@ -10,6 +12,7 @@
 namespace {
 constexpr int kHelpLineHeight = 18;
 constexpr int kNoticeLineHeight = 22;
+constexpr int kFileNoticeGap = 58;  // above the motive bars' strip
 
 // A half-dark box with white text, headings ('#') in yellow.
 void DrawTextBox(const std::vector<std::string>& lines, eBoxPlace place, int top, int lineHeight, void* font,
@@ -37,10 +40,16 @@ void DrawNotices() {
   const uint32_t now = GameTime();
   ObserveAvatarDeaths(gWorld->counters, now);
   const std::vector<std::string> death = DeathNoticeLines(now);
-  if (!gGameState.paused && death.empty() && !gNotices.helpVisible) return;
+  const std::vector<std::string> file = FileNoticeLines(now);
+  if (!gGameState.paused && death.empty() && file.empty() && !gNotices.helpVisible) return;
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
+  if (!file.empty()) {
+    const int height = static_cast<int>(file.size()) * kHelpLineHeight + 20;  // 20: the box's padding
+    DrawTextBox(file, eBoxPlace::kMiddle, glutGet(GLUT_WINDOW_HEIGHT) - kFileNoticeGap - height, kHelpLineHeight,
+                GLUT_BITMAP_HELVETICA_12, true);
+  }
   if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
   if (gNotices.helpVisible) {
     DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
