@@ -70,8 +70,8 @@ std::deque<cDayHistory> FrozenHistory(int speciesCount) {
       std::vector<int> awake;
       for (int s = 0; s < speciesCount; ++s) {
         const bool nightActive = s >= speciesCount - 2;
-        const bool night = j == kHistorySamplesPerDay - 1;
-        awake.push_back(night != nightActive ? 10 + 4 * s + (d + j) % 3 : 1 + s % 2);
+        const bool night = j >= kHistorySamplesPerDay - 2;
+        awake.push_back(night == nightActive ? 10 + 4 * s + (d + j) % 3 : 1 + s % 2);
       }
       day.awake.push_back(awake);
     }

@@ -47,7 +47,7 @@ void DrawPopulationGraph() {
                                                    DrawingWindowWidth(), DrawingWindowHeight());
   void* font = g.smallText ? GLUT_BITMAP_HELVETICA_10 : GLUT_BITMAP_HELVETICA_12;
   Begin2D();
-  glColor4f(0.0f, 0.0f, 0.0f, 0.8f);
+  glColor4f(0.0f, 0.0f, 0.0f, 0.85f);
   FillRect(g.panel);
   glColor3f(1.0f, 1.0f, 1.0f);
   DrawFrame2D(g.panel.left, g.panel.top, g.panel.right, g.panel.bottom);
