@@ -8,9 +8,17 @@
 
 #include "app/config_reload.h"
 #include "script/script_reload.h"
+#include "script/script_scanner.h"
 
 namespace {
 cFolderWatch gDataWatch;
+// Script comments are echoed without a line end, so after them our lines start afresh.
+bool gOutputLineOpen = false;
+
+void StartLine() {
+  if (gOutputLineOpen) std::putchar('\n');
+  gOutputLineOpen = false;
+}
 
 // A removed name that exists again is being replaced: its own write event follows, and reading
 // it now could catch it half-written.
@@ -23,14 +31,25 @@ std::vector<std::string> LinesFor(const cFolderChange& change) {
   const bool configuration = change.name == "ZOMA.ini";
   const std::optional<eGameScript> script = GameScriptOfFile(change.name);
   if (!configuration && !script) return {};
-  if (change.written) return configuration ? ReloadConfiguration() : std::vector{ReloadGameScript(*script)};
+  if (change.written && configuration) {
+    StartLine();  // its mends and warnings are printed as it reads
+    return ReloadConfiguration();
+  }
+  if (change.written) {
+    const std::string line = ReloadGameScript(*script);
+    gOutputLineOpen = gOutputLineOpen || ScriptCommentEchoed();
+    return {line};
+  }
   if (change.removed && !Exists(change.name))
     return {configuration ? KeepRemovedConfiguration() : KeepRemovedGameScript(*script)};
   return {};
 }
 }  // namespace
 
-bool WatchDataFolder() { return gDataWatch.Watch("."); }
+bool WatchDataFolder() {
+  gOutputLineOpen = ScriptCommentEchoed();  // the start-up scripts' comments
+  return gDataWatch.Watch(".");
+}
 
 std::vector<std::string> RestAndReloadData(int ms) { return ReloadChangedData(gDataWatch.Wait(ms)); }
 
@@ -38,6 +57,7 @@ std::vector<std::string> ReloadChangedData(const std::vector<cFolderChange>& cha
   std::vector<std::string> told;
   for (const cFolderChange& change : changes) {
     for (const std::string& line : LinesFor(change)) {
+      StartLine();
       std::printf("%s\n", line.c_str());
       told.push_back(line);
     }

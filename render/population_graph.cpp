@@ -8,7 +8,7 @@ void TogglePopulationGraph() { gPopulationGraphVisible = !gPopulationGraphVisibl
 
 namespace {
 constexpr int kMargin = 16;
-constexpr int kTopClear = 40;     // the days-alive count stays readable above the panel
+constexpr int kTopClear = 80;     // the days-alive count and "Paused" stay readable above the panel
 constexpr int kBottomClear = 58;  // the motive bars' strip and a gap
 constexpr int kPadding = 8;
 constexpr int kSmallBelowWidth = 560;

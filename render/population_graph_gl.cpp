@@ -34,6 +34,11 @@ void DrawLines(const std::vector<cGraphLine>& lines) {
   glLineWidth(2.0f);
   for (const cGraphLine& line : lines) {
     SetColour(SpeciesColour(line.species));
+    // The first sample of a world makes no line yet: a dot shows it.
+    if (line.points.size() == 1) {
+      const auto [x, y] = line.points[0];
+      FillRect2D(x - 1, y - 1, x + 2, y + 2);
+    }
     for (size_t i = 1; i < line.points.size(); ++i)
       DrawLine2D(line.points[i - 1].first, line.points[i - 1].second, line.points[i].first, line.points[i].second);
   }

@@ -103,8 +103,8 @@ TEST(PopulationGraphTest, MoreSpeciesThanFitAreCountedAndSmallWindowsStayReadabl
       {5, 800, 600, true, false, 5},     // the shipped data
       {10, 800, 600, true, false, kGraphedSpeciesMost},
       {1000, 1600, 1200, true, false, kGraphedSpeciesMost},
-      {5, 400, 300, true, true, 5},
-      {10, 400, 260, true, true, 4},     // the legend has rows for four beside its notes
+      {5, 480, 360, true, true, 5},
+      {10, 400, 300, true, true, 4},     // the legend has rows for four beside its notes
       {5, 200, 150, false, true, 0},
   };
   for (const auto& c : cases) {
