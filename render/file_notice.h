@@ -18,5 +18,5 @@ void ShowFileNotice(const std::vector<std::string>& lines, uint32_t nowMs);
 // The lines to show now: none once kFileNoticeMs have passed. Longer lines end in "...", and
 // past kFileNoticeMostLines the last line shown says how many more there are.
 std::vector<std::string> FileNoticeLines(uint32_t nowMs);
-// No notice (tests, a new world).
+// No notice (ResetNotices does it).
 void ClearFileNotice();

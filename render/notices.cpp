@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "render/file_notice.h"
+
 cNotices gNotices;
 
 namespace {
@@ -13,7 +15,10 @@ constexpr int kMargin = 10;  // between a box at the right and the window's edge
 
 void ToggleHelp() { gNotices.helpVisible = !gNotices.helpVisible; }
 void CloseHelp() { gNotices.helpVisible = false; }
-void ResetNotices() { gNotices = cNotices{}; }
+void ResetNotices() {
+  gNotices = cNotices{};
+  ClearFileNotice();
+}
 
 void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs) {
   const long deaths = counters.AvatarDeaths();

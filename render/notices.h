@@ -23,7 +23,7 @@ extern cNotices gNotices;
 
 void ToggleHelp();
 void CloseHelp();
-// Back to the start-up state (tests).
+// Back to the start-up state, the data-file notice included (tests).
 void ResetNotices();
 
 // Every frame: a death counted since the last frame starts its notice at `nowMs`; the notice

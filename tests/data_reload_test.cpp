@@ -14,6 +14,8 @@
 #include "app/data_reload.h"
 #include "platform/data_file.h"
 #include "platform/folder_watch.h"
+#include "render/file_notice.h"
+#include "render/notices.h"
 #include "script/game_scripts.h"
 #include "script/script_program.h"
 #include "script/script_reload.h"
@@ -192,6 +194,26 @@ TEST_F(DataReloadTest, TheLongestNameTheScannerHoldsIsStillCompiled) {
   testing::internal::CaptureStdout();
   EXPECT_EQ(ReloadGameScript(eGameScript::kCombat), "combat.txt: reloaded");
   testing::internal::GetCapturedStdout();
+}
+
+// Shown for six seconds of game time; a long listing is cut to fit a small window.
+TEST(FileNoticeTest, ShowsTheLatestLinesForAWhileCutToFit) {
+  ResetNotices();
+  EXPECT_TRUE(FileNoticeLines(0).empty());
+  ShowFileNotice({"combat.txt: reloaded"}, 1000);
+  ShowFileNotice({}, 2000);  // nothing to say leaves the notice alone
+  EXPECT_EQ(FileNoticeLines(1000 + kFileNoticeMs - 1), std::vector<std::string>{"combat.txt: reloaded"});
+  EXPECT_TRUE(FileNoticeLines(1000 + kFileNoticeMs).empty());
+
+  const std::string longLine(kFileNoticeMostCharacters + 1, 'x');
+  ShowFileNotice({longLine, "2", "3", "4", "5", "6"}, 0xFFFFF000u);  // shown just before the clock wraps
+  const std::vector<std::string> lines = FileNoticeLines(0x10u);
+  ASSERT_EQ(lines.size(), kFileNoticeMostLines);
+  EXPECT_EQ(lines[0], std::string(kFileNoticeMostCharacters - 3, 'x') + "...");
+  EXPECT_EQ(lines[2], "3");
+  EXPECT_EQ(lines[3], "and 3 more on standard output");
+  ResetNotices();
+  EXPECT_TRUE(FileNoticeLines(0x10u).empty());
 }
 
 TEST_F(DataReloadTest, OtherFilesInTheFolderAreIgnored) {

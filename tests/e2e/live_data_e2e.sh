@@ -8,7 +8,7 @@ source "$(dirname "$0")/view_lib.sh"
 
 white_in() { colour_count "$(screenshot "$1" "$WIN")" "$2" 255,255,255; }
 NOTICE_AREA=500x60+150+470
-GRAPH_TITLE_AREA=300x20+20+40
+GRAPH_TITLE_AREA=300x18+20+80
 
 use_view_data
 start_playing
@@ -41,8 +41,8 @@ xdotool windowsize "$WIN" 420 320
 sleep 1
 press_key "$WIN" g 200 150
 press_key "$WIN" g 200 150  # closed and opened again: a frame at the new size
-wait_until 10 eval '(($(white_in graph-small.png 200x20+20+40) > 60))' || fail "no graph in a small window"
+wait_until 10 eval '(($(white_in graph-small.png 200x16+20+80) > 60))' || fail "no graph in a small window"
 press_key "$WIN" g 200 150
-wait_until 10 eval '(($(white_in graph-closed.png 200x20+20+40) < 20))' || fail "G did not close the graph"
+wait_until 10 eval '(($(white_in graph-closed.png 200x16+20+80) < 20))' || fail "G did not close the graph"
 game_running || fail "the game ended"
 echo "live data: scripts and ZOMA.ini reloaded while paused, the previous script kept; the graph on G"
