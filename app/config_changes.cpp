@@ -93,33 +93,40 @@ void Shift(float& held, float was, float now) {
   held = held == was || !shiftable ? now : held + (now - was);
 }
 
+// The species numbers a critter holds a copy of, under the same names.
+struct cCopiedNumber {
+  float cSpeciesRecord::*species;
+  float cKeltoGameCritter::*critter;
+};
+const cCopiedNumber kCopiedNumbers[] = {
+    {&cSpeciesRecord::attack, &cKeltoGameCritter::attack},
+    {&cSpeciesRecord::defend, &cKeltoGameCritter::defend},
+    {&cSpeciesRecord::walk_speed, &cKeltoGameCritter::walk_speed},
+    {&cSpeciesRecord::run_speed, &cKeltoGameCritter::run_speed},
+    {&cSpeciesRecord::climb, &cKeltoGameCritter::climb},
+    {&cSpeciesRecord::swim, &cKeltoGameCritter::swim},
+    {&cSpeciesRecord::neighbor_distance, &cKeltoGameCritter::neighbor_distance},
+};
+
+// Ranges against a walking, a running and a hidden avatar.
+void ShiftPerception(float& walking, float& running, float& hidden, const cVector& was, const cVector& now) {
+  Shift(walking, was.x, now.x);
+  Shift(running, was.y, now.y);
+  Shift(hidden, was.z, now.z);
+}
+
 void ApplySpeciesEdit(const cSpeciesRecord& was, const cSpeciesRecord& now, cSpeciesRecord& held,
                       const std::vector<cKeltoGameCritter*>& critters) {
-  Shift(held.attack, was.attack, now.attack);
-  Shift(held.defend, was.defend, now.defend);
-  Shift(held.walk_speed, was.walk_speed, now.walk_speed);
-  Shift(held.run_speed, was.run_speed, now.run_speed);
-  Shift(held.climb, was.climb, now.climb);
-  Shift(held.swim, was.swim, now.swim);
-  Shift(held.neighbor_distance, was.neighbor_distance, now.neighbor_distance);
-  Shift(held.perception.x, was.perception.x, now.perception.x);
-  Shift(held.perception.y, was.perception.y, now.perception.y);
-  Shift(held.perception.z, was.perception.z, now.perception.z);
+  for (const cCopiedNumber& n : kCopiedNumbers) Shift(held.*n.species, was.*n.species, now.*n.species);
+  ShiftPerception(held.perception.x, held.perception.y, held.perception.z, was.perception, now.perception);
   held.color = now.color;
   held.nocturnal = now.nocturnal;
   held.attack_avatar = now.attack_avatar;
   for (cKeltoGameCritter* critter : critters) {
     if (critter->species != held.index) continue;
-    Shift(critter->attack, was.attack, now.attack);
-    Shift(critter->defend, was.defend, now.defend);
-    Shift(critter->walk_speed, was.walk_speed, now.walk_speed);
-    Shift(critter->run_speed, was.run_speed, now.run_speed);
-    Shift(critter->climb, was.climb, now.climb);
-    Shift(critter->swim, was.swim, now.swim);
-    Shift(critter->neighbor_distance, was.neighbor_distance, now.neighbor_distance);
-    Shift(critter->perception[0], was.perception.x, now.perception.x);
-    Shift(critter->perception[1], was.perception.y, now.perception.y);
-    Shift(critter->perception[2], was.perception.z, now.perception.z);
+    for (const cCopiedNumber& n : kCopiedNumbers) Shift(critter->*n.critter, was.*n.species, now.*n.species);
+    float* range = critter->perception;
+    ShiftPerception(range[0], range[1], range[2], was.perception, now.perception);
     critter->nocturnal = now.nocturnal;
     critter->attack_avatar = now.attack_avatar;
   }
