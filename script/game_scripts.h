@@ -1,6 +1,6 @@
 // The seven game scripts: their files, built-in fallback texts, compiled programs and the fast
-// code lowered from them, and the loading of script files. Programs are compiled once at start-up
-// and only read afterwards.
+// code lowered from them, and the loading of script files. Programs are compiled at start-up,
+// and again only when a designer saves a script while the game runs (script_reload).
 #pragma once
 
 #include <optional>
