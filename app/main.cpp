@@ -3,12 +3,14 @@
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "app/data_folder.h"
 #include "app/data_reload.h"
-#include "app/demo_options.h"
 #include "app/frame_loop.h"
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
+#include "app/game_command_line.h"
 #include "app/input.h"
 #include "app/main_window.h"
 #include "app/pause_control.h"
@@ -109,10 +111,21 @@ void CreateControlPanel() {
 
 int main(int argc, char** argv) {
   KeepFreedMemoryForReuse();
-  const cDemoCommandLine demo = ParseDemoCommandLine(argc, argv);
-  if (demo.isDemo) return RunTimedemo(demo, argv[0]);
-  RequireDisplay(argc, argv);
-  glutInit(&argc, argv);
+  const cGameCommandLine commandLine = ParseGameCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
+  if (commandLine.demo.isDemo) {
+    if (!EnterDataFolder("zoma", commandLine.dataFolder)) return 1;
+    return RunTimedemo(commandLine.demo, argv[0]);
+  }
+  // GLUT sees only its own options; glutInit may take them out of the list.
+  std::vector<std::string> glutArguments = commandLine.glutArguments;
+  std::vector<char*> glutArgv;
+  for (std::string& argument : glutArguments) glutArgv.push_back(argument.data());
+  glutArgv.push_back(nullptr);
+  int glutArgc = static_cast<int>(glutArguments.size());
+  RequireDisplay(glutArgc, glutArgv.data());
+  if (!EnterDataFolder("zoma", commandLine.dataFolder)) return 1;
+  glutInit(&glutArgc, glutArgv.data());
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   SetMessageBoxBackend(ShowMessageBoxPausingTheGame);
   ShowMessageBox("ZOMA", kAboutText);
