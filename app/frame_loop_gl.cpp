@@ -8,6 +8,7 @@
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/input.h"
+#include "app/world_setup.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
@@ -45,7 +46,7 @@ void AdvanceUnpausedFrame() {
   if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
   ClampCameraDistance();
   TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
-  UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
+  UpdateHoveredObject(GroundUnderPointer());
 }
 
 // What a saved data file did is shown at once, also while paused.
@@ -69,7 +70,7 @@ void DrawAndPresent() {
 }  // namespace
 
 void InitGraphics() {
-  gWorld->BuildWorld();
+  BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
   SetUpLight();
   SetUpDrawingState();

@@ -17,6 +17,7 @@
 
 #include "app/frame_tick.h"
 #include "app/input.h"
+#include "app/world_setup.h"
 #include "platform/message_box.h"
 #include "scratch_folder.h"
 #include "world/script_hooks.h"
@@ -184,18 +185,18 @@ class ShippedDataSoak : public ::testing::Test {
     StartGameClock();
     gGameState.clockFrozenMs = kStartMs;
     InitGameScripts();
-    gWorld->BuildWorld();
+    BuildWorld(*gWorld);
     CaptureEvolutionBase(gWorld->GetAvatar());
     BuildEvolutionDialog();
   }
 
   // One unpaused frame as the game window runs it, pointer and all.
-  static bool Frame(uint64_t ms, cSoakWindow& window) {
+  static bool Frame(uint64_t ms) {
     SetManualTime(static_cast<uint32_t>(ms));
     CancelNestBuildingIfMoving();
     if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
     const bool ticked = TickIfDue(800, EdgeScrollPointerX());
-    UpdateHoveredObject(window.GroundUnder(gInputState.mouseX, gInputState.mouseY));
+    UpdateHoveredObject(GroundUnderPointer());
     return ticked;
   }
 
@@ -215,7 +216,7 @@ TEST_F(ShippedDataSoak, InvariantsHoldOnEveryTickWithTheShippedScriptsAndData) {
   for (int frame = 0; total_days < days && ms <= limitMs; ++frame) {
     ms += kFrameMs;
     player.Act(frame);
-    if (!Frame(ms, window_)) continue;
+    if (!Frame(ms)) continue;
     ++gFigures.ticks;
     gFigures.maxCarcasses = std::max(gFigures.maxCarcasses, gWorld->carcasses.size());
     std::string violation = FirstViolation(live);

@@ -6,6 +6,7 @@
 #include "app/autopilot.h"
 #include "app/config.h"
 #include "app/frame_tick.h"
+#include "app/world_setup.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
 #include "game/random.h"
@@ -29,7 +30,7 @@ void StartGame(const cRunOptions& options) {
   SeedRandom(options.seed);
   StartGameClock();
   InitGameScripts();
-  gWorld->BuildWorld();
+  BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
   BuildEvolutionDialog();
 }
