@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "app/config_changes.h"
 #include "app/decimal_text.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -415,6 +416,7 @@ void ApplyConfiguration(const cIniFile& file) {
   gSpeciesTable.clear();
   for (int number = 1; number <= gConfig.num_species; ++number) ReadSpecies(file, number);
   MendProportions();
+  gSettingsAsRead = SettingsInForce();
 }
 
 void ReadConfigurationFile(const std::string& path) {
@@ -427,6 +429,10 @@ void ReadConfigurationFile(const std::string& path) {
 
 void ReadConfiguration() {
   ReadConfigurationFile(ConfigurationPath());
+  PrintConfigDiagnostics();
+}
+
+void PrintConfigDiagnostics() {
   for (const std::string& line : gConfigDiagnostics) std::printf("%s\n", line.c_str());
   std::fflush(stdout);  // seen at once even when standard output is a file
 }

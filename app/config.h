@@ -35,6 +35,8 @@ void ReadConfiguration();
 void ReadConfigurationFile(const std::string& path);
 // The same from a file already read, without printing (tests and fuzzing).
 void ApplyConfiguration(const cIniFile& file);
+// Prints gConfigDiagnostics on standard output, as ReadConfiguration does.
+void PrintConfigDiagnostics();
 
 // What the game holds after the last read, one "section.key = value" line per key in read
 // order: numbers with %g, flags as 0 or 1, triples as three numbers, times in milliseconds,

@@ -15,6 +15,7 @@ const cViewName kViewNames[] = {
     {"debug", eDemoView::kDebugLines},      {"fight", eDemoView::kFight},
     {"evolution", eDemoView::kEvolution},   {"nest", eDemoView::kNestBuilding},
     {"walk", eDemoView::kWalk},             {"kill", eDemoView::kKill},
+    {"graph", eDemoView::kGraph},
 };
 
 bool IsDemoOption(const char* arg) {

@@ -20,6 +20,7 @@ enum class eDemoView {
   kNestBuilding,   // M: the nest-building bar
   kWalk,           // the avatar sent walking east, away from its nest, as a click there would
   kKill,           // K: the avatar's health set to 0
+  kGraph,          // G: the population graph over six days of frozen figures
 };
 
 struct cDemoOptions {
@@ -42,7 +43,8 @@ struct cDemoCommandLine {
 // A shot alone draws up to its frame.
 cDemoCommandLine ParseDemoCommandLine(int argc, const char* const* argv);
 
-// "follow", "curved", "night", "world", "debug", "fight", "evolution", "nest", "walk", "kill".
+// "follow", "curved", "night", "world", "debug", "fight", "evolution", "nest", "walk", "kill",
+// "graph".
 std::optional<eDemoView> DemoViewNamed(const std::string& name);
 
 extern const char* const kDemoUsage;

@@ -2,12 +2,16 @@
 // timed and pictured frames are the ones a player gets.
 #include "app/demo_views.h"
 
+#include <deque>
 #include <limits>
+#include <vector>
 
 #include "app/input.h"
 #include "game/camera.h"
 #include "world/day_clock.h"
 #include "world/geometry.h"
+#include "world/population_history.h"
+#include "world/species.h"
 #include "world/world.h"
 
 namespace {
@@ -52,6 +56,39 @@ void StartFightBesideAvatar() {
   gWorld->StartFight(avatar, rival);
 }
 
+// Six days of made-up figures, the same whatever the simulation does, so a picture of the graph
+// shows its drawing alone: day-active and night-active species (the last ones), a day without
+// deaths (the third) and the day under way three samples in. The world's day count moves to
+// the last of them, so the next ticks go on with that day.
+std::deque<cDayHistory> FrozenHistory(int speciesCount) {
+  std::deque<cDayHistory> days;
+  for (int d = 0; d < static_cast<int>(kHistoryDays); ++d) {
+    cDayHistory day;
+    day.day = d;
+    const int samples = d + 1 < static_cast<int>(kHistoryDays) ? kHistorySamplesPerDay : 3;
+    for (int j = 0; j < samples; ++j) {
+      std::vector<int> awake;
+      for (int s = 0; s < speciesCount; ++s) {
+        const bool nightActive = s >= speciesCount - 2;
+        const bool night = j >= kHistorySamplesPerDay - 2;
+        awake.push_back(night == nightActive ? 10 + 4 * s + (d + j) % 3 : 1 + s % 2);
+      }
+      day.awake.push_back(awake);
+    }
+    for (int s = 0; s < speciesCount; ++s) day.deaths.push_back(d == 2 ? 0 : (3 * d + 5 * s) % 7);
+    day.kills = d % 3;
+    day.meals = d % 2;
+    days.push_back(day);
+  }
+  return days;
+}
+
+void ShowGraphOfFrozenHistory() {
+  total_days = static_cast<int>(kHistoryDays) - 1;
+  gWorld->history.SetDays(*gWorld, FrozenHistory(static_cast<int>(gSpeciesTable.size())));
+  PressKey('g');
+}
+
 void SendAvatarEast() {
   cKeltoGameCritter* avatar = gWorld->GetAvatar();
   avatar->target = WrapPoint(avatar->position + cVector(kWalkDistance, 0.0f, 0.0f));
@@ -70,5 +107,6 @@ void ApplyDemoView(eDemoView view) {
     case eDemoView::kNestBuilding: PressKey('m'); break;
     case eDemoView::kWalk: SendAvatarEast(); break;
     case eDemoView::kKill: PressKey('k'); break;
+    case eDemoView::kGraph: ShowGraphOfFrozenHistory(); break;
   }
 }

@@ -8,7 +8,8 @@ void InitGraphics();
 
 // Idle callback: zoom and camera yaw always; steering, the distance clamp, the 20 ms tick and
 // hover picking unless paused; then the frame is drawn, unless the game rests: paused with
-// nothing changed, or the window hidden (see frame_rest.h). Runs with any window current.
+// nothing changed, or the window hidden (see frame_rest.h). The rest ends early when a data
+// file is saved, which is then reloaded (data_reload.h). Runs with any window current.
 void FrameUpdate();
 
 // Display callback: draws and presents the frame without advancing anything.

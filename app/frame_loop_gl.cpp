@@ -3,19 +3,20 @@
 
 #include <GL/glut.h>
 
-#include <chrono>
-#include <thread>
-
 #include "app/camera_gl.h"
+#include "app/data_reload.h"
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
 #include "app/input.h"
 #include "app/save_commands.h"
 #include "app/world_setup.h"
 #include "game/camera.h"
+#include "game/game_clock.h"
 #include "game/game_state.h"
 #include "platform/window_size.h"
+#include "render/file_notice.h"
 #include "render/notices.h"
+#include "render/population_graph.h"
 #include "render/scene.h"
 #include "world/script_hooks.h"
 #include "world/world.h"
@@ -50,11 +51,19 @@ void AdvanceUnpausedFrame() {
   UpdateHoveredObject(GroundUnderPointer());
 }
 
+// What a saved data file did is shown at once, also while paused.
+void ShowDataReload(const std::vector<std::string>& lines) {
+  if (lines.empty()) return;
+  ShowFileNotice(lines, GameTime());
+  RequestFrame();
+}
+
 void DrawAndPresent() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   SetupCamera();
   glDisable(GL_LIGHTING);
   DrawScene(gInputState.mouseX, gInputState.mouseY);
+  DrawPopulationGraph();
   DrawNotices();
   if (gBeforePresent) gBeforePresent();
   glutSwapBuffers();
@@ -78,8 +87,8 @@ void FrameUpdate() {
   if (!gGameState.paused) AdvanceUnpausedFrame();
   if (FrameShouldDraw(gGameState.paused, !SameView(before, gCamera))) DrawAndPresent();
   // Input that arrives meanwhile waits at most this long: GLUT handles it after the idle call.
-  const int rest = RestMilliseconds(gGameState.paused);
-  if (rest > 0) std::this_thread::sleep_for(std::chrono::milliseconds(rest));
+  // An edited data file ends the rest at once.
+  ShowDataReload(RestAndReloadData(RestMilliseconds(gGameState.paused)));
 }
 
 void DisplayFrame() {

@@ -1,5 +1,5 @@
-// The keyboard: one table of the game's keys (view, zoom, pause, commands and help), and the
-// up-arrow nudge of the view centre.
+// The keyboard: one table of the game's keys (view, zoom, pause, commands, help and the
+// population graph), and the up-arrow nudge of the view centre.
 #include <cctype>
 #include <cmath>
 
@@ -11,6 +11,7 @@
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "render/notices.h"
+#include "render/population_graph.h"
 #include "render/view_state.h"
 #include "world/geometry.h"
 #include "world/script_hooks.h"
@@ -67,8 +68,8 @@ const cKeyBinding kKeyBindings[] = {
     {'C', ToggleFollowView},    {'D', ToggleFreeZoom},   {'E', OpenEvolutionDialog},
     {'F', ToggleCurvedHorizon}, {'K', KillAvatar},       {'M', BuildNest},
     {'P', TogglePause},         {'T', EvolveSpeciesNow},
-    // Beyond the game's own keys: the help overlay.
-    {'H', ToggleHelp},          {kEscape, CloseHelp},
+    // Beyond the game's own keys: the help overlay and the population graph.
+    {'H', ToggleHelp},          {kEscape, CloseHelp},    {'G', TogglePopulationGraph},
 };
 }  // namespace
 

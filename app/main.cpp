@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/data_folder.h"
+#include "app/data_reload.h"
 #include "app/frame_loop.h"
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
@@ -146,6 +147,7 @@ int main(int argc, char** argv) {
   BuildEvolutionDialog();
   StartFromSave(commandLine.start);
   CreateControlPanel();
+  WatchDataFolder();
   set_glutIdleFunc(FrameUpdate);
   glutMainLoop();
 }

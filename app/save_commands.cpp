@@ -13,7 +13,7 @@ namespace {
 int gLastDaySeen = -1;  // the day the autosave has seen; -1 before the first frame
 
 void Tell(const std::string& text) {
-  ShowFileNotice(text, TimeGetTime());
+  ShowSaveNotice(text, TimeGetTime());
   std::printf("%s\n", text.c_str());
   std::fflush(stdout);
 }

@@ -6,6 +6,7 @@
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "render/file_notice.h"
 
 cNotices gNotices;
 
@@ -36,7 +37,10 @@ void ToggleHelp() {
     OpenHelp();
   }
 }
-void ResetNotices() { gNotices = cNotices{}; }
+void ResetNotices() {
+  gNotices = cNotices{};
+  ClearFileNotice();
+}
 
 void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs) {
   const long deaths = counters.AvatarDeaths();
@@ -69,14 +73,14 @@ std::vector<std::string> EvolutionNoticeLines() {
   return {"#Evolution available", "E, or click a grazer near you"};
 }
 
-void ShowFileNotice(const std::string& text, uint32_t nowMs) {
-  gNotices.fileNotice = text;
-  gNotices.fileNoticeShownMs = nowMs;
+void ShowSaveNotice(const std::string& text, uint32_t nowMs) {
+  gNotices.saveNotice = text;
+  gNotices.saveNoticeShownMs = nowMs;
 }
 
-std::vector<std::string> FileNoticeLines(uint32_t nowMs) {
-  if (gNotices.fileNotice.empty() || nowMs - gNotices.fileNoticeShownMs >= kFileNoticeMs) return {};
-  return {gNotices.fileNotice};
+std::vector<std::string> SaveNoticeLines(uint32_t nowMs) {
+  if (gNotices.saveNotice.empty() || nowMs - gNotices.saveNoticeShownMs >= kSaveNoticeMs) return {};
+  return {gNotices.saveNotice};
 }
 
 const std::vector<std::string>& HelpLines() {
@@ -93,6 +97,7 @@ const std::vector<std::string>& HelpLines() {
       "P pause   C follow or top-down view   E evolution   M build your nest here (once a day)",
       "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
       "F5 save the game   F9 load the last game saved with F5",
+      "G population graph: critters awake and deaths per day of each species, your kills and meals",
       "#What you see",
       "Bottom bars: Hunger, Energy, Health; green full, yellow, red low.",
       "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",

@@ -13,7 +13,7 @@
 
 constexpr uint32_t kDeathNoticeMs = 6000;
 // Real milliseconds: a save or a load may happen while the game is paused.
-constexpr uint32_t kFileNoticeMs = 4000;
+constexpr uint32_t kSaveNoticeMs = 4000;
 
 struct cNotices {
   bool helpVisible = false;
@@ -24,8 +24,8 @@ struct cNotices {
   bool deathShowing = false;
   long offersSeen = 0;           // the evolutions offered already told
   bool offerShowing = false;
-  std::string fileNotice;        // "Game saved", "Game loaded" or why not
-  uint32_t fileNoticeShownMs = 0;
+  std::string saveNotice;        // "Game saved", "Game loaded" or why not
+  uint32_t saveNoticeShownMs = 0;
 };
 extern cNotices gNotices;
 
@@ -33,7 +33,7 @@ extern cNotices gNotices;
 // it, so a game paused before stays paused.
 void ToggleHelp();
 void CloseHelp();
-// Back to the start-up state (tests).
+// Back to the start-up state, the data-file notice included (tests).
 void ResetNotices();
 
 // Every frame: a death counted since the last frame starts its notice at `nowMs`; the notice
@@ -47,10 +47,10 @@ std::vector<std::string> DeathNoticeLines(uint32_t nowMs);
 void ObserveEvolutionOffers(const cWorldCounters& counters, bool canEvolve);
 // The evolution notice's lines, none when it is not showing.
 std::vector<std::string> EvolutionNoticeLines();
-// A notice about saving or loading, from `nowMs` (the real time source's) for kFileNoticeMs.
-void ShowFileNotice(const std::string& text, uint32_t nowMs);
+// A notice about saving or loading, from `nowMs` (the real time source's) for kSaveNoticeMs.
+void ShowSaveNotice(const std::string& text, uint32_t nowMs);
 // Its line now, none once it has ended.
-std::vector<std::string> FileNoticeLines(uint32_t nowMs);
+std::vector<std::string> SaveNoticeLines(uint32_t nowMs);
 // The help overlay's lines; a line starting with '#' is a heading (the '#' is not shown).
 const std::vector<std::string>& HelpLines();
 

@@ -1,10 +1,11 @@
 // Drawing the notices over the finished scene: the help overlay, "Paused", the death notice and
-// the evolution on offer.
+// the evolution on offer, the save notice and the data-file notice.
 #include <GL/glut.h>
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "platform/time_source.h"
+#include "render/file_notice.h"
 #include "render/notices.h"
 #include "render/overlay_2d.h"
 #include "world/world.h"
@@ -12,6 +13,7 @@
 namespace {
 constexpr int kHelpLineHeight = 18;
 constexpr int kNoticeLineHeight = 22;
+constexpr int kFileNoticeGap = 58;  // above the motive bars' strip
 
 // A half-dark box with white text, headings ('#') in yellow.
 void DrawTextBox(const std::vector<std::string>& lines, eBoxPlace place, int top, int lineHeight, void* font,
@@ -41,12 +43,20 @@ void DrawNotices() {
   const std::vector<std::string> death = DeathNoticeLines(now);
   ObserveEvolutionOffers(gWorld->counters, can_evolve);
   const std::vector<std::string> offer = EvolutionNoticeLines();
-  const std::vector<std::string> file = FileNoticeLines(TimeGetTime());
-  if (!gGameState.paused && death.empty() && offer.empty() && file.empty() && !gNotices.helpVisible) return;
+  const std::vector<std::string> saved = SaveNoticeLines(TimeGetTime());
+  const std::vector<std::string> file = FileNoticeLines(now);
+  if (!gGameState.paused && death.empty() && offer.empty() && saved.empty() && file.empty() && !gNotices.helpVisible) {
+    return;
+  }
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
-  if (!file.empty()) DrawTextBox(file, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
+  if (!saved.empty()) DrawTextBox(saved, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
+  if (!file.empty()) {
+    const int height = static_cast<int>(file.size()) * kHelpLineHeight + 20;  // 20: the box's padding
+    DrawTextBox(file, eBoxPlace::kMiddle, glutGet(GLUT_WINDOW_HEIGHT) - kFileNoticeGap - height, kHelpLineHeight,
+                GLUT_BITMAP_HELVETICA_12, true);
+  }
   if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
   // Below "Paused" and below the death notice's rows, clear of both.
   if (!offer.empty()) DrawTextBox(offer, eBoxPlace::kRight, 180, kNoticeLineHeight, large, true);

@@ -33,6 +33,12 @@ const cGameScriptSource& GameScriptSource(eGameScript script) {
   return kSources[static_cast<int>(script)];
 }
 
+std::optional<eGameScript> GameScriptOfFile(const std::string& file) {
+  for (int i = 0; i < kGameScriptCount; ++i)
+    if (file == kSources[i].file) return static_cast<eGameScript>(i);
+  return std::nullopt;
+}
+
 cScriptProgram& GameScriptProgram(eGameScript script) { return gPrograms[static_cast<int>(script)]; }
 
 cScriptCode& GameScriptCode(eGameScript script) {
@@ -41,11 +47,15 @@ cScriptCode& GameScriptCode(eGameScript script) {
   return gCodes[index];
 }
 
+std::string ParseStopLine(const char* file, int result) {
+  return std::string(file) + ":" + std::to_string(ScriptTokenLine()) +
+         (result == 2 ? ": parser stack overflow here" : ": parse error here");
+}
+
 int CompileScriptText(const char* file, const std::string& text, cScriptProgram& program) {
   const int result = ParseScript(text.c_str(), program, file);
   // The parser's message alone does not say which of seven files stopped.
-  if (result == 1) std::printf("%s:%d: parse error here\n", file, ScriptTokenLine());
-  if (result == 2) std::printf("%s:%d: parser stack overflow here\n", file, ScriptTokenLine());
+  if (result != 0) std::printf("%s\n", ParseStopLine(file, result).c_str());
   return result;
 }
 

@@ -1,6 +1,6 @@
 // The seven game scripts: their files, built-in fallback texts, compiled programs and the fast
-// code lowered from them, and the loading of script files. Programs are compiled once at start-up
-// and only read afterwards.
+// code lowered from them, and the loading of script files. Programs are compiled at start-up,
+// and again only when a designer saves a script while the game runs (script_reload).
 #pragma once
 
 #include <array>
@@ -28,15 +28,20 @@ struct cGameScriptSource {
 };
 
 const cGameScriptSource& GameScriptSource(eGameScript script);
+// The script read from `file` (a name in the data folder), if any.
+std::optional<eGameScript> GameScriptOfFile(const std::string& file);
 cScriptProgram& GameScriptProgram(eGameScript script);
 // The program's fast code over a frame with a slot for every symbol. Lowered at start-up, and
 // again on the next call after the program has changed (tests and tools compile their own).
 cScriptCode& GameScriptCode(eGameScript script);
 
 // Compiles the text of `file` into the program as the game does; when the parse stops, a line
-// "FILE:LINE: parse error here" (or "parser stack overflow here") follows the parser's own
-// message. Returns the parse result. A NUL byte in the text ends the script there.
+// ParseStopLine follows the parser's own message. Returns the parse result. A NUL byte in the
+// text ends the script there.
 int CompileScriptText(const char* file, const std::string& text, cScriptProgram& program);
+// Where the last parse of `file` stopped, for a parse result of 1 or 2:
+// "FILE:LINE: parse error here" or "FILE:LINE: parser stack overflow here".
+std::string ParseStopLine(const char* file, int result);
 // Reads the file (a regular file of at most 1 MiB, see ReadDataFile) and compiles it into the
 // program; false when it cannot be read, true whatever the parse result. Anything but a plain
 // missing file is named on standard output with the reason, as it then counts as missing.

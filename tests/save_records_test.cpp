@@ -186,17 +186,17 @@ TEST_F(SaveFiles, AutosavesRotateThroughThreeFiles) {
 TEST_F(SaveFiles, QuickSaveAndLoadTellThePlayer) {
   ResetNotices();
   QuickLoad();
-  EXPECT_EQ(FileNoticeLines(TimeGetTime()),
+  EXPECT_EQ(SaveNoticeLines(TimeGetTime()),
             std::vector<std::string>{"Game not loaded: " + QuicksavePath() + ": does not exist"});
   QuickSave();
-  EXPECT_EQ(FileNoticeLines(TimeGetTime()), std::vector<std::string>{"Game saved"});
+  EXPECT_EQ(SaveNoticeLines(TimeGetTime()), std::vector<std::string>{"Game saved"});
   const std::string saved = SaveGameText();
   a->health = 3.0f;
   total_days = 9;
   QuickLoad();
-  EXPECT_EQ(FileNoticeLines(TimeGetTime()), std::vector<std::string>{"Game loaded"});
+  EXPECT_EQ(SaveNoticeLines(TimeGetTime()), std::vector<std::string>{"Game loaded"});
   EXPECT_TRUE(SaveGameText() == saved);
-  EXPECT_TRUE(FileNoticeLines(TimeGetTime() + kFileNoticeMs).empty());
+  EXPECT_TRUE(SaveNoticeLines(TimeGetTime() + kSaveNoticeMs).empty());
 }
 
 TEST_F(SaveFiles, ANewDayAutosaves) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "world/objects.h"
+#include "world/population_history.h"
 #include "world/world_counters.h"
 
 struct cFight {
@@ -46,6 +47,7 @@ class cKeltoGameWorld {
   std::list<cMeal> meals;
   std::list<cNestVisit> nest_visits;
   cWorldCounters counters;
+  cPopulationHistory history;  // for the population graph
 
   cKeltoGameWorld() = default;
   cKeltoGameWorld(const cKeltoGameWorld&) = delete;

@@ -118,4 +118,6 @@ void WorldTick() {
   UpdateNestSafety(world);
   avatar->PruneNeighbours();
   MeetNearestNeighbour(world);
+  // Bookkeeping for the population graph; nothing in the rules reads it.
+  world.history.Observe(world, total_days, GameTime() - gDayClock.cycle_start_ms, gDayClock.cycle_ms);
 }
