@@ -2,8 +2,8 @@
 // callback, and the one-time graphics set-up that builds the world. GL layer.
 #pragma once
 
-// Builds the world (terrain, configuration, population), captures the avatar's start-up
-// abilities for the evolution script and sets the lighting and blending state.
+// The lighting and blending state the frames draw with, set once the window exists (the world
+// itself is built by world_start).
 void InitGraphics();
 
 // Idle callback: zoom and camera yaw always; steering, the distance clamp, the 20 ms tick and

@@ -38,15 +38,6 @@ void SetUpDrawingState() {
   glEnable(GL_COLOR_MATERIAL);
 }
 
-// The world stands still while paused; only this part of the frame advances it.
-void AdvanceUnpausedFrame() {
-  CancelNestBuildingIfMoving();
-  if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
-  ClampCameraDistance();
-  TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
-  UpdateHoveredObject(UnprojectToGround(gInputState.mouseX, gInputState.mouseY));
-}
-
 void DrawAndPresent() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   SetupCamera();
@@ -60,8 +51,6 @@ void DrawAndPresent() {
 }  // namespace
 
 void InitGraphics() {
-  gWorld->BuildWorld();
-  CaptureEvolutionBase(gWorld->GetAvatar());
   SetUpLight();
   SetUpDrawingState();
 }
@@ -72,7 +61,8 @@ void FrameUpdate() {
   const cCamera before = gCamera;
   ZoomByWheel(WheelStep());
   TurnCameraTowardTarget();
-  if (!gGameState.paused) AdvanceUnpausedFrame();
+  // The world stands still while paused; only this part of the frame advances it.
+  if (!gGameState.paused) AdvanceUnpausedFrame(DrawingWindowWidth(), EdgeScrollPointerX());
   if (FrameShouldDraw(gGameState.paused, !SameView(before, gCamera))) DrawAndPresent();
   // Input that arrives meanwhile waits at most this long: GLUT handles it after the idle call.
   const int rest = RestMilliseconds(gGameState.paused);

@@ -1,6 +1,7 @@
 // Program entry: the start-up sequence, in the order the subsystems depend on, then GLUT's loop.
 #include <GL/freeglut.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -11,11 +12,10 @@
 #include "app/input.h"
 #include "app/main_window.h"
 #include "app/pause_control.h"
+#include "app/seed_option.h"
 #include "app/timedemo.h"
-#include "dialog/evolution.h"
-#include "game/game_clock.h"
+#include "app/world_start.h"
 #include "game/game_state.h"
-#include "game/random.h"
 #include "platform/control_panel_window.h"
 #include "platform/display_check.h"
 #include "platform/glut_input.h"
@@ -24,8 +24,6 @@
 #include "platform/message_box_window.h"
 #include "platform/time_source.h"
 #include "render/driver_report.h"
-#include "script/game_scripts.h"
-#include "world/script_hooks.h"
 
 namespace {
 const char* const kAboutText =
@@ -108,22 +106,26 @@ void CreateControlPanel() {
 
 int main(int argc, char** argv) {
   KeepFreedMemoryForReuse();
+  const cSeedOption seedOption = TakeSeedOption(argc, argv);
+  if (!seedOption.error.empty()) {
+    std::fprintf(stderr, "zoma: %s\n", seedOption.error.c_str());
+    return 2;
+  }
   const cDemoCommandLine demo = ParseDemoCommandLine(argc, argv);
-  if (demo.isDemo) return RunTimedemo(demo, argv[0]);
+  if (demo.isDemo) return RunTimedemo(demo, argv[0], seedOption.seed);
   RequireDisplay(argc, argv);
   glutInit(&argc, argv);
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   SetMessageBoxBackend(ShowMessageBoxPausingTheGame);
   ShowMessageBox("ZOMA", kAboutText);
-  SeedRandom(TimeGetTime());
-  StartGameClock();
+  const uint32_t seed = seedOption.seed.value_or(TimeGetTime());
   CreateMainWindow();
   PrintDriverReport();
-  InitGameScripts();
   RegisterCallbacks();
+  PrintWorldSeed(seed);
+  StartWorld(seed);
   InitGraphics();
   InitDirectInputMouse();
-  BuildEvolutionDialog();
   CreateControlPanel();
   set_glutIdleFunc(FrameUpdate);
   glutMainLoop();

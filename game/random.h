@@ -10,7 +10,14 @@ constexpr int kRandomMax = 32767;
 constexpr float kInverseRandomMax = 1.0f / 32767.0f;
 
 void SeedRandom(uint32_t seed);
+// The generator's state s: the whole of the sequence to come (two worlds are compared by it).
+uint32_t RandomState();
 // Next value 0..32767: s = s * 214013 + 2531011 (mod 2^32), then bits 16..30 of s.
 int NextRandom();
 // A fresh draw scaled into [0, k]: r * (1/32767) * k in single precision.
 float RandomScaled(float k);
+
+// The seed the world being played was built from (SeedRandom does not change it): shown in the
+// help so that a player can share the world.
+uint32_t WorldSeed();
+void SetWorldSeed(uint32_t seed);

@@ -1,5 +1,5 @@
-// The notices' rules: help toggling, death notices timed on the game clock, the help text and
-// the text-box layout.
+// The notices' rules: help toggling, death notices timed on the game clock, the status box,
+// the new-world question, the help text and the text-box layout.
 #include "render/notices.h"
 
 #include <algorithm>
@@ -48,6 +48,7 @@ const std::vector<std::string>& HelpLines() {
       "#Keys",
       "P pause   C follow or top-down view   E evolution   M build your nest here (once a day)",
       "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
+      "1 2 3 4 speed ×1 ×2 ×4 ×8   . (full stop) one tick while paused   N N a new world",
       "#What you see",
       "Bottom bars: Health, Energy, Hunger; green full, yellow, red low.",
       "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",
@@ -58,6 +59,27 @@ const std::vector<std::string>& HelpLines() {
       "Top left: the days you have stayed alive.",
   };
   return lines;
+}
+
+std::string WorldSeedLine(uint32_t seed) {
+  return "World seed: " + std::to_string(seed) + "   (zoma --seed " + std::to_string(seed) + " plays it again)";
+}
+
+std::string StatusNotice(bool paused, int speed) {
+  if (paused) return "Paused  (P resumes)";
+  return speed > 1 ? "×" + std::to_string(speed) : "";
+}
+
+bool AnswerNewWorldKey(uint32_t nowMs) {
+  const bool confirms = gNotices.newWorldAsked && nowMs - gNotices.newWorldAskedMs < kNewWorldQuestionMs;
+  gNotices.newWorldAsked = !confirms;
+  gNotices.newWorldAskedMs = nowMs;
+  return confirms;
+}
+
+std::vector<std::string> NewWorldQuestionLines(uint32_t nowMs) {
+  if (!gNotices.newWorldAsked || nowMs - gNotices.newWorldAskedMs >= kNewWorldQuestionMs) return {};
+  return {"Press N again for a new world"};
 }
 
 cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,

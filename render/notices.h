@@ -1,6 +1,6 @@
 // What the player is told beyond the game's original screen: a help overlay (F1 or H),
-// "Paused" while the game is paused, and a notice for a few seconds of game time when the
-// avatar dies, saying how. The rules and the layout are here, without GL; notices_gl draws them
+// "Paused" while the game is paused or the speed ("×4") while faster than x1, a notice for a
+// few seconds of game time when the avatar dies, saying how, and the question before a new world. The rules and the layout are here, without GL; notices_gl draws them
 // over the finished scene. With none of them showing, the frame is exactly the original one.
 #pragma once
 
@@ -11,6 +11,9 @@
 #include "world/world_counters.h"
 
 constexpr uint32_t kDeathNoticeMs = 6000;
+// The first N asks; a second one within this time (of the time source, as the question is the
+// player's, not the world's: it runs while paused and is not hurried at x8) builds a new world.
+constexpr uint32_t kNewWorldQuestionMs = 3000;
 
 struct cNotices {
   bool helpVisible = false;
@@ -18,6 +21,8 @@ struct cNotices {
   eAvatarDeath cause = eAvatarDeath::kNone;
   uint32_t deathShownMs = 0;     // game time at which the last death was noticed
   bool deathShowing = false;
+  bool newWorldAsked = false;
+  uint32_t newWorldAskedMs = 0;  // time source when N asked
 };
 extern cNotices gNotices;
 
@@ -33,6 +38,18 @@ void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs);
 std::vector<std::string> DeathNoticeLines(uint32_t nowMs);
 // The help overlay's lines; a line starting with '#' is a heading (the '#' is not shown).
 const std::vector<std::string>& HelpLines();
+// The help's last line: the seed of the world being played, to share it.
+std::string WorldSeedLine(uint32_t seed);
+
+// The box at the top right: "Paused  (P resumes)" while paused, else the speed ("×2", "×4",
+// "×8") while faster than x1, else nothing (empty).
+std::string StatusNotice(bool paused, int speed);
+
+// The N key at `nowMs` (time source): true when it confirms a question asked less than
+// kNewWorldQuestionMs before (the question is then closed); otherwise it asks, and false.
+bool AnswerNewWorldKey(uint32_t nowMs);
+// The question's line while it stands, none otherwise.
+std::vector<std::string> NewWorldQuestionLines(uint32_t nowMs);
 
 // Drawn by notices_gl after the scene, every frame (it also observes the deaths).
 void DrawNotices();

@@ -1,8 +1,11 @@
-// Drawing the notices over the finished scene: the help overlay, "Paused" and the death notice.
+// Drawing the notices over the finished scene: the help overlay, the status box ("Paused" or
+// the speed), the death notice and the new-world question.
 #include <GL/glut.h>
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "game/random.h"
+#include "platform/time_source.h"
 #include "render/notices.h"
 #include "render/overlay_2d.h"
 #include "world/world.h"
@@ -37,13 +40,18 @@ void DrawNotices() {
   const uint32_t now = GameTime();
   ObserveAvatarDeaths(gWorld->counters, now);
   const std::vector<std::string> death = DeathNoticeLines(now);
-  if (!gGameState.paused && death.empty() && !gNotices.helpVisible) return;
+  const std::string status = StatusNotice(gGameState.paused, gGameState.speed);
+  const std::vector<std::string> question = NewWorldQuestionLines(TimeGetTime());
+  if (status.empty() && death.empty() && question.empty() && !gNotices.helpVisible) return;
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
-  if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
+  if (!question.empty()) DrawTextBox(question, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
+  if (!status.empty()) DrawTextBox({status}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
   if (gNotices.helpVisible) {
-    DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
+    std::vector<std::string> help = HelpLines();
+    help.push_back(WorldSeedLine(WorldSeed()));
+    DrawTextBox(help, eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
   }
   End2D();
 }

@@ -6,13 +6,10 @@
 #include "app/autopilot.h"
 #include "app/config.h"
 #include "app/frame_tick.h"
-#include "dialog/evolution.h"
+#include "app/world_start.h"
 #include "game/game_clock.h"
-#include "game/random.h"
 #include "platform/time_source.h"
-#include "script/game_scripts.h"
 #include "world/day_clock.h"
-#include "world/script_hooks.h"
 #include "world/species.h"
 #include "world/world.h"
 
@@ -26,12 +23,7 @@ constexpr int kMouseX = kWindowWidth / 2;
 void StartGame(const cRunOptions& options) {
   if (options.critters >= 0) gNumCrittersOverride = static_cast<int>(options.critters);
   SetManualTime(0);
-  SeedRandom(options.seed);
-  StartGameClock();
-  InitGameScripts();
-  gWorld->BuildWorld();
-  CaptureEvolutionBase(gWorld->GetAvatar());
-  BuildEvolutionDialog();
+  StartWorld(options.seed);
 }
 
 cStateCounts CountStates() {

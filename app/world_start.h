@@ -1,0 +1,20 @@
+// Starting a world: everything the game holds about a world goes back to its start-up state,
+// then the world is built from a seed as start-up builds it. Start-up runs it once; the N key
+// runs it again in the running game, so nothing of the old world may survive it: no fight,
+// meal, carcass, hovered object, open dialog, drag, nest building, notice, pause or speed.
+// Only the window, the pointer's position and the keyboard's state carry over.
+#pragma once
+
+#include <cstdint>
+
+// Resets, then: the random source seeded with `seed`, game time at 0, the seven scripts
+// compiled, ZOMA.ini read and the world built (world_setup), the avatar's start-up abilities
+// captured for the evolution script and the evolution dialog built, hidden.
+void StartWorld(uint32_t seed);
+
+// "seed: N" on standard output, before the world is built so that the scripts' own text
+// (printed without a line end) follows it.
+void PrintWorldSeed(uint32_t seed);
+
+// A seed for a new world: the time source, as start-up seeds, but never the current world's.
+uint32_t FreshWorldSeed();
