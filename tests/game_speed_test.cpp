@@ -10,6 +10,7 @@
 #include "app/input.h"
 #include "app/world_start.h"
 #include "render/notices.h"
+#include "flat_window.h"
 #include "scratch_folder.h"
 #include "world_snapshot.h"
 #include "world_test_support.h"
@@ -20,15 +21,6 @@ using world_snapshot::FirstDifference;
 using world_snapshot::WorldSnapshot;
 
 constexpr uint32_t kStartMs = 5000;
-
-// 800 x 600 over flat ground, a tenth of a unit a pixel, centred on the avatar.
-class cFlatWindow : public cInputWindow {
- public:
-  void SetMotionHandler(eMotionHandler) override {}
-  int Width() override { return 800; }
-  int Height() override { return 600; }
-  cVector GroundUnder(int x, int y) override { return cVector((x - 400) * 0.1f, 0.0f, (y - 300) * 0.1f); }
-};
 
 class GameSpeedTest : public ::testing::Test {
  protected:
