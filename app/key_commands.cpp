@@ -71,7 +71,7 @@ void StepOneTick() {
 void AskForNewWorld() {
   if (!AnswerNewWorldKey(TimeGetTime())) return;
   const uint32_t seed = FreshWorldSeed();
-  PrintWorldSeed(seed);
+  PrintWorldSeed(seed, true);
   StartWorld(seed);
 }
 

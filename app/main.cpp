@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
   CreateMainWindow();
   PrintDriverReport();
   RegisterCallbacks();
-  PrintWorldSeed(seed);
+  PrintWorldSeed(seed, false);  // the driver report ends its lines
   StartWorld(seed);
   InitGraphics();
   InitDirectInputMouse();

@@ -47,8 +47,8 @@ void StartWorld(uint32_t seed) {
   CaptureEvolutionBase(gWorld->GetAvatar());
 }
 
-void PrintWorldSeed(uint32_t seed) {
-  std::printf("seed: %u\n", seed);
+void PrintWorldSeed(uint32_t seed, bool freshLine) {
+  std::printf("%sseed: %u\n", freshLine ? "\n" : "", seed);
   std::fflush(stdout);
 }
 

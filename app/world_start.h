@@ -12,9 +12,10 @@
 // captured for the evolution script and the evolution dialog built, hidden.
 void StartWorld(uint32_t seed);
 
-// "seed: N" on standard output, before the world is built so that the scripts' own text
-// (printed without a line end) follows it.
-void PrintWorldSeed(uint32_t seed);
+// "seed: N" on a line of its own on standard output, before the world is built so that the
+// scripts' own text follows it. `freshLine`: start a new line first, as the scripts' text of an
+// earlier world ends without one.
+void PrintWorldSeed(uint32_t seed, bool freshLine);
 
 // A seed for a new world: the time source, as start-up seeds, but never the current world's.
 uint32_t FreshWorldSeed();
