@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 
 #include "app/frame_tick.h"
 #include "app/game_speed.h"
 #include "app/input.h"
 #include "app/world_start.h"
 #include "render/notices.h"
-#include "flat_window.h"
-#include "scratch_folder.h"
+#include "fresh_world.h"
 #include "world_snapshot.h"
 #include "world_test_support.h"
 
@@ -22,24 +20,12 @@ using world_snapshot::WorldSnapshot;
 
 constexpr uint32_t kStartMs = 5000;
 
-class GameSpeedTest : public ::testing::Test {
+class GameSpeedTest : public cShippedGameTest {
  protected:
   void SetUp() override {
-    std::filesystem::copy(std::string(ZOMA_SOURCE_DIR) + "/data", ".", std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
-    ResetSimulation();
-    ResetInputState();
-    SetInputWindow(&window_);
-    OnMouseMove(400, 300);  // over the avatar: no edge scrolling
+    cShippedGameTest::SetUp();
     SetManualTime(kStartMs);
     StartWorld(7);
-  }
-  void TearDown() override {
-    SetInputWindow(nullptr);
-    UseRealTime();
-    ResetGameScripts();
-    ResetEvolution();
-    ResetNotices();
-    ResetWorld();
   }
 
   // The first unpaused frame, at game time 0: it only starts the tick clock.
@@ -72,8 +58,6 @@ class GameSpeedTest : public ::testing::Test {
     avatar->target = avatar->position + cVector(60.0f, 0.0f, 40.0f, 0.0f);
   }
 
-  cScratchFolder folder_;
-  cFlatWindow window_;
   uint32_t now_ = kStartMs;
 };
 

@@ -14,9 +14,7 @@
 
 #include "app/game_speed.h"
 #include "app/seed_option.h"
-#include "flat_window.h"
 #include "fresh_world.h"
-#include "scratch_folder.h"
 #include "world_snapshot.h"
 #include "world_test_support.h"
 
@@ -28,25 +26,8 @@ using world_snapshot::GameSnapshot;
 constexpr uint32_t kOldWorldStartMs = 7000;
 constexpr uint32_t kFirstNMs = 90000;
 
-class NewWorldTest : public ::testing::Test {
+class NewWorldTest : public cShippedGameTest {
  protected:
-  void SetUp() override {
-    std::filesystem::copy(std::string(ZOMA_SOURCE_DIR) + "/data", ".", std::filesystem::copy_options::recursive);
-    ResetSimulation();
-    ResetInputState();
-    ResetNotices();
-    SetInputWindow(&window_);
-    OnMouseMove(fresh_world::kPointerX, fresh_world::kPointerY);
-  }
-  void TearDown() override {
-    SetInputWindow(nullptr);
-    UseRealTime();
-    ResetGameScripts();
-    ResetEvolution();
-    ResetNotices();
-    ResetWorld();
-  }
-
   static void PressN(uint32_t atMs) {
     SetManualTime(atMs);
     OnKeyboard('n', 0, 0);
@@ -97,9 +78,6 @@ class NewWorldTest : public ::testing::Test {
     text << std::ifstream(file).rdbuf();
     return text.str();
   }
-
-  cScratchFolder folder_;
-  cFlatWindow window_;
 };
 
 TEST_F(NewWorldTest, TheFirstNAsksForThreeSecondsAndOnlyASecondWithinThemBuilds) {
