@@ -12,6 +12,7 @@
 #include "app/input.h"
 #include "game/camera.h"
 #include "game/game_state.h"
+#include "platform/time_source.h"
 #include "platform/window_size.h"
 #include "render/notices.h"
 #include "render/scene.h"
@@ -63,6 +64,7 @@ void FrameUpdate() {
   TurnCameraTowardTarget();
   // The world stands still while paused; only this part of the frame advances it.
   if (!gGameState.paused) AdvanceUnpausedFrame(DrawingWindowWidth(), EdgeScrollPointerX());
+  if (CloseRunOutNewWorldQuestion(TimeGetTime())) RequestFrame();
   if (FrameShouldDraw(gGameState.paused, !SameView(before, gCamera))) DrawAndPresent();
   // Input that arrives meanwhile waits at most this long: GLUT handles it after the idle call.
   const int rest = RestMilliseconds(gGameState.paused);

@@ -82,6 +82,12 @@ std::vector<std::string> NewWorldQuestionLines(uint32_t nowMs) {
   return {"Press N again for a new world"};
 }
 
+bool CloseRunOutNewWorldQuestion(uint32_t nowMs) {
+  const bool asked = gNotices.newWorldAsked;
+  if (asked && nowMs - gNotices.newWorldAskedMs >= kNewWorldQuestionMs) gNotices.newWorldAsked = false;
+  return asked;
+}
+
 cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,
                        bool centred) {
   const int widest = lineWidths.empty() ? 0 : *std::max_element(lineWidths.begin(), lineWidths.end());

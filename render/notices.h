@@ -50,6 +50,9 @@ std::string StatusNotice(bool paused, int speed);
 bool AnswerNewWorldKey(uint32_t nowMs);
 // The question's line while it stands, none otherwise.
 std::vector<std::string> NewWorldQuestionLines(uint32_t nowMs);
+// Closes a question that has run out. True while a question is asked (before closing), so a
+// paused game, which draws only when asked to, keeps drawing until the question has gone.
+bool CloseRunOutNewWorldQuestion(uint32_t nowMs);
 
 // Drawn by notices_gl after the scene, every frame (it also observes the deaths).
 void DrawNotices();

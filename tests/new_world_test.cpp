@@ -86,13 +86,19 @@ TEST_F(NewWorldTest, TheFirstNAsksForThreeSecondsAndOnlyASecondWithinThemBuilds)
   PressN(kFirstNMs);
   EXPECT_EQ(NewWorldQuestionLines(kFirstNMs + 2999), std::vector<std::string>{"Press N again for a new world"});
   EXPECT_TRUE(NewWorldQuestionLines(kFirstNMs + 3000).empty());
-  PressN(kFirstNMs + 3000);
+  EXPECT_TRUE(CloseRunOutNewWorldQuestion(kFirstNMs + 2999)) << "still asked: keep drawing";
+  EXPECT_TRUE(gNotices.newWorldAsked);
+  EXPECT_TRUE(CloseRunOutNewWorldQuestion(kFirstNMs + 3000)) << "one more frame draws its going";
+  EXPECT_FALSE(CloseRunOutNewWorldQuestion(kFirstNMs + 3001));
+  PressN(kFirstNMs + 4000);
+  EXPECT_EQ(WorldSeed(), 5u) << "a closed question is asked afresh";
+  PressN(kFirstNMs + 7000);
   EXPECT_EQ(WorldSeed(), 5u) << "too late: it asks again";
-  PressN(kFirstNMs + 5999);
-  EXPECT_EQ(WorldSeed(), kFirstNMs + 5999) << "a new seed from the time source";
-  EXPECT_TRUE(NewWorldQuestionLines(kFirstNMs + 6000).empty()) << "the question is gone with the old world";
-  PressN(kFirstNMs + 6001);
-  EXPECT_EQ(WorldSeed(), kFirstNMs + 5999) << "the next N asks afresh";
+  PressN(kFirstNMs + 9999);
+  EXPECT_EQ(WorldSeed(), kFirstNMs + 9999) << "a new seed from the time source";
+  EXPECT_TRUE(NewWorldQuestionLines(kFirstNMs + 10000).empty()) << "the question is gone with the old world";
+  PressN(kFirstNMs + 10001);
+  EXPECT_EQ(WorldSeed(), kFirstNMs + 9999) << "the next N asks afresh";
 }
 
 TEST_F(NewWorldTest, AWorldBuiltInPlaceIsAFreshStartFromTheSameSeed) {
