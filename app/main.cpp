@@ -1,18 +1,18 @@
 // Program entry: the start-up sequence, in the order the subsystems depend on, then GLUT's loop.
 #include <GL/freeglut.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
-#include "app/demo_options.h"
+#include "app/data_folder.h"
 #include "app/frame_loop.h"
 #include "app/frame_rest.h"
 #include "app/frame_tick.h"
+#include "app/game_command_line.h"
 #include "app/input.h"
 #include "app/main_window.h"
 #include "app/pause_control.h"
-#include "app/seed_option.h"
 #include "app/timedemo.h"
 #include "app/world_start.h"
 #include "game/game_state.h"
@@ -106,19 +106,25 @@ void CreateControlPanel() {
 
 int main(int argc, char** argv) {
   KeepFreedMemoryForReuse();
-  const cSeedOption seedOption = TakeSeedOption(argc, argv);
-  if (!seedOption.error.empty()) {
-    std::fprintf(stderr, "zoma: %s\n", seedOption.error.c_str());
-    return 2;
+  const cGameCommandLine commandLine = ParseGameCommandLine(argc, argv);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
+  if (commandLine.demo.isDemo) {
+    if (!EnterDataFolder("zoma", commandLine.dataFolder)) return 1;
+    return RunTimedemo(commandLine.demo, argv[0], commandLine.seed);
   }
-  const cDemoCommandLine demo = ParseDemoCommandLine(argc, argv);
-  if (demo.isDemo) return RunTimedemo(demo, argv[0], seedOption.seed);
-  RequireDisplay(argc, argv);
-  glutInit(&argc, argv);
+  // GLUT sees only its own options; glutInit may take them out of the list.
+  std::vector<std::string> glutArguments = commandLine.glutArguments;
+  std::vector<char*> glutArgv;
+  for (std::string& argument : glutArguments) glutArgv.push_back(argument.data());
+  glutArgv.push_back(nullptr);
+  int glutArgc = static_cast<int>(glutArguments.size());
+  RequireDisplay(glutArgc, glutArgv.data());
+  if (!EnterDataFolder("zoma", commandLine.dataFolder)) return 1;
+  glutInit(&glutArgc, glutArgv.data());
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   SetMessageBoxBackend(ShowMessageBoxPausingTheGame);
   ShowMessageBox("ZOMA", kAboutText);
-  const uint32_t seed = seedOption.seed.value_or(TimeGetTime());
+  const uint32_t seed = commandLine.seed.value_or(TimeGetTime());
   CreateMainWindow();
   PrintDriverReport();
   RegisterCallbacks();

@@ -7,13 +7,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/game_speed.h"
-#include "app/seed_option.h"
 #include "fresh_world.h"
 #include "world_snapshot.h"
 #include "world_test_support.h"
@@ -114,38 +112,3 @@ TEST_F(NewWorldTest, AWorldBuiltInPlaceIsAFreshStartFromTheSameSeed) {
 }
 }  // namespace
 
-namespace {
-// --seed N is taken out of the command line wherever it stands; the rest goes on in order.
-TEST(SeedOption, TakesAWholeNumberAndLeavesTheRestForGlut) {
-  struct {
-    std::vector<std::string> args;
-    std::optional<uint32_t> seed;
-    bool error;
-    std::vector<std::string> rest;
-  } cases[] = {
-      {{"zoma"}, std::nullopt, false, {"zoma"}},
-      {{"zoma", "--seed", "42"}, 42u, false, {"zoma"}},
-      {{"zoma", "-display", ":1", "--seed", "0", "-sync"}, 0u, false, {"zoma", "-display", ":1", "-sync"}},
-      {{"zoma", "--seed", "4294967295", "--timedemo", "5"}, 4294967295u, false, {"zoma", "--timedemo", "5"}},
-      {{"zoma", "--seed", "1", "--seed", "2"}, 2u, false, {"zoma"}},
-      {{"zoma", "--seed", "4294967296"}, std::nullopt, true, {"zoma"}},
-      {{"zoma", "--seed", "-1"}, std::nullopt, true, {"zoma"}},
-      {{"zoma", "--seed", " 7"}, std::nullopt, true, {"zoma"}},
-      {{"zoma", "--seed", "7x"}, std::nullopt, true, {"zoma"}},
-      {{"zoma", "--seed"}, std::nullopt, true, {"zoma"}},
-  };
-  for (const auto& c : cases) {
-    std::vector<char*> argv;
-    std::vector<std::string> storage = c.args;
-    for (std::string& arg : storage) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    int argc = static_cast<int>(storage.size());
-    const cSeedOption option = TakeSeedOption(argc, argv.data());
-    const std::string line = testing::PrintToString(c.args);
-    EXPECT_EQ(option.seed, c.seed) << line;
-    EXPECT_EQ(!option.error.empty(), c.error) << line;
-    EXPECT_EQ(std::vector<std::string>(argv.begin(), argv.begin() + argc), c.rest) << line;
-    EXPECT_EQ(argv[argc], nullptr) << line;
-  }
-}
-}  // namespace

@@ -55,17 +55,18 @@ TEST_F(ScriptToolTest, CheckReportsEveryFileAndTheWorstStatus) {
                         "bad.txt: 0 instructions\ngood.txt: 2 instructions\n");
 }
 
-// Usage errors, missing files and values run cannot place end with status 3 and a message.
-TEST_F(ScriptToolTest, UsageErrorsEndWithStatus3) {
+// A file that cannot be read ends with status 3; a bad command line (a missing file name, an
+// unknown command or option, a value run cannot place) with status 2 and one line.
+TEST_F(ScriptToolTest, UnreadableFilesEndWith3AndUsageErrorsWith2) {
   cScratchFolder::Write("s.txt", "x = 1");
-  for (const char* arguments : {"check s.txt missing.txt", "check", "frobnicate s.txt", "run", "run s.txt nobody=1",
-                                "run s.txt x=", "run s.txt x=abc", "run s.txt x"}) {
+  const cToolResult missing = RunShell("zoma-script check s.txt missing.txt");
+  EXPECT_EQ(missing.status, 3);
+  EXPECT_EQ(missing.err, "zoma-script: missing.txt does not exist\n");
+  for (const char* arguments : {"", "check", "frobnicate s.txt", "run", "run s.txt nobody=1", "run s.txt x=",
+                                "run s.txt x=abc", "run s.txt x", "check --bogus s.txt", "run s.txt --seed"}) {
     const cToolResult result = RunShell(std::string("zoma-script ") + arguments);
-    EXPECT_EQ(result.status, 3) << arguments;
-    EXPECT_NE(result.err, "") << arguments;
-    if (std::string(arguments).find("missing") != std::string::npos) {
-      EXPECT_EQ(result.err, "zoma-script: missing.txt does not exist\n");
-    }
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_EQ(Lines(result.err).size(), 1u) << arguments << ": " << result.err;
   }
 }
 

@@ -6,11 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/random.h"
 #include "platform/data_file.h"
+#include "platform/standard_options.h"
 #include "platform/time_source.h"
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
@@ -20,32 +22,45 @@
 
 namespace {
 // 0 parsed, 1 syntax error, 2 parser stack overflow (the game's own results); the scanner's
-// fatal errors also end the process with 2.
-constexpr int kUsageStatus = 3;
+// fatal errors also end the process with 2, as does a bad command line (kUsageStatus).
+constexpr int kUnreadableStatus = 3;
 
-void PrintUsage(std::FILE* to) {
-  std::fprintf(to,
-               "usage: zoma-script check [--list] FILE...\n"
-               "       zoma-script run FILE [NAME=VALUE ...] [--seed N]\n"
-               "check: compile each file as the game does; --list shows the instructions.\n"
-               "run:   compile FILE, set the named slots (others 0), run it once and print\n"
-               "       every name's value; --seed makes RAND reproducible.\n"
-               "Exit status: 0 parsed, 1 syntax error, 2 parser stack overflow or a token\n"
-               "too long for the scanner, 3 usage error or unreadable file.\n");
-}
+const char* const kHelp =
+    "usage: zoma-script check [--list] FILE...\n"
+    "       zoma-script run FILE [NAME=VALUE ...] [--seed N]\n"
+    "Compiles and tries behaviour scripts exactly as the game does, without starting it.\n"
+    "\n"
+    "  check FILE...  compile each file and print what the game would, then\n"
+    "                 \"FILE: N instructions\"\n"
+    "  --list         show the compiled instructions of each file first\n"
+    "  run FILE       compile FILE, set the named values (all others 0), run it once and\n"
+    "                 print every name with its value\n"
+    "  --seed N       make RAND repeatable\n"
+    "  -h, --help     show this help\n"
+    "  --version      show the version\n"
+    "\n"
+    "Files: reads only the FILEs named; writes nothing.\n"
+    "\n"
+    "Exit status: 0 when every file compiled; 1 after a syntax error; 2 after a parser stack\n"
+    "overflow, a token too long for the game, or a bad command line; 3 for a FILE that is\n"
+    "not a readable regular file of at most 1 MiB.\n";
 
-int UsageError() {
-  PrintUsage(stderr);
-  return kUsageStatus;
+int UsageMistake(const std::string& message) { return UsageError("zoma-script", message); }
+
+// An option the subcommand does not know, or the help or the version asked for anywhere.
+std::optional<int> StrayOption(const char* argument) {
+  if (const std::optional<int> status = AnswerStandardOption("zoma-script", kHelp, argument)) return status;
+  if (argument[0] == '-') return UnknownOption("zoma-script", argument);
+  return std::nullopt;
 }
 
 // Compiles one file into the program and reports as the game would, plus where a syntax error
-// stopped the parser. Returns the parse result, or kUsageStatus for an unreadable file.
+// stopped the parser. Returns the parse result, or kUnreadableStatus for an unreadable file.
 int CompileReported(const char* file, cScriptProgram& program) {
   const cDataFile read = ReadDataFile(file);
   if (!read.Read()) {
     std::fprintf(stderr, "zoma-script: %s %s\n", file, read.problem.c_str());
-    return kUsageStatus;
+    return kUnreadableStatus;
   }
   const int result = CompileScriptText(file, read.text, program);
   // The game runs comment text on without line ends; here it ends its line before ours.
@@ -63,14 +78,17 @@ void PrintListing(const cScriptProgram& program) {
 int Check(int argc, char** argv) {
   const bool list = argc > 0 && std::strcmp(argv[0], "--list") == 0;
   const int first = list ? 1 : 0;
-  if (argc == first) return UsageError();
+  for (int i = first; i < argc; ++i) {
+    if (const std::optional<int> status = StrayOption(argv[i])) return *status;
+  }
+  if (argc == first) return UsageMistake("check needs a FILE");
   RegisterBoundScriptNames();
   int status = 0;
   for (int i = first; i < argc; ++i) {
     cScriptProgram program;
     const int result = CompileReported(argv[i], program);
     status = std::max(status, result);
-    if (result == kUsageStatus) continue;
+    if (result == kUnreadableStatus) continue;
     if (list) PrintListing(program);
     std::printf("%s: %zu instructions\n", argv[i], program.Size());
   }
@@ -108,27 +126,32 @@ struct cRunRequest {
   uint32_t seed = 0;
 };
 
-bool ParseRunArguments(int argc, char** argv, cRunRequest& request) {
+// The exit status when the command line ends the program; nothing when the run goes ahead.
+std::optional<int> ParseRunArguments(int argc, char** argv, cRunRequest& request) {
   for (int i = 0; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--seed") == 0 && i + 1 < argc) {
+    if (std::strcmp(argv[i], "--seed") == 0) {
+      if (i + 1 >= argc) return UsageMistake("--seed needs a number");
       request.seeded = true;
       request.seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+    } else if (const std::optional<int> status = StrayOption(argv[i])) {
+      return status;
     } else if (std::strchr(argv[i], '=') || request.file) {
       request.assignments.push_back(argv[i]);
     } else {
       request.file = argv[i];
     }
   }
-  return request.file != nullptr;
+  if (!request.file) return UsageMistake("run needs a FILE");
+  return std::nullopt;
 }
 
 int Run(int argc, char** argv) {
   cRunRequest request;
-  if (!ParseRunArguments(argc, argv, request)) return UsageError();
+  if (const std::optional<int> status = ParseRunArguments(argc, argv, request)) return *status;
   RegisterBoundScriptNames();
   cScriptProgram program;
   const int result = CompileReported(request.file, program);
-  if (result == kUsageStatus) return result;
+  if (result == kUnreadableStatus) return result;
   // Run as the game runs its scripts: lowered to register code.
   cScriptCode code(program, ScriptFrameSize());
   float* slots = code.FreshSlots();
@@ -145,11 +168,9 @@ int Run(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], "check") == 0) return Check(argc - 2, argv + 2);
-  if (argc >= 2 && std::strcmp(argv[1], "run") == 0) return Run(argc - 2, argv + 2);
-  if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0)) {
-    PrintUsage(stdout);
-    return 0;
-  }
-  return UsageError();
+  if (argc < 2) return UsageMistake("needs check or run");
+  if (std::strcmp(argv[1], "check") == 0) return Check(argc - 2, argv + 2);
+  if (std::strcmp(argv[1], "run") == 0) return Run(argc - 2, argv + 2);
+  if (const std::optional<int> status = StrayOption(argv[1])) return *status;
+  return UsageMistake(std::string("unknown command ") + argv[1]);
 }

@@ -12,10 +12,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/config.h"
+#include "app/data_folder.h"
+#include "platform/standard_options.h"
 #include "tools/lab/day_figures.h"
 #include "tools/lab/plot.h"
 #include "tools/lab/progress.h"
@@ -25,7 +28,7 @@
 
 namespace {
 struct cOptions {
-  std::string data = ".";
+  std::optional<std::string> data;  // --data
   cRunOptions run;
   bool sweep = false;  // --seeds given
   uint32_t lastSeed = 1;
@@ -33,16 +36,30 @@ struct cOptions {
   std::string csv, plot;
 };
 
-void PrintUsage(std::FILE* to) {
-  std::fprintf(to,
-               "usage: zoma-sim [--data DIR] [--seed N | --seeds A-B [--jobs N]] [--days D] [--critters N]\n"
-               "                [--autopilot] [--csv FILE] [--plot FILE.svg]\n"
-               "Runs the game headless on DIR's ZOMA.ini and scripts (default: the current directory)\n"
-               "for D game days (default 5) from seed N (default 1), optionally with N critters, and\n"
-               "prints one line per day. --autopilot plays the avatar; --seeds runs every seed from A\n"
-               "to B in parallel processes (--jobs, default one per core) and ends with a summary;\n"
-               "--csv writes every figure of every day, --plot draws them with gnuplot.\n");
-}
+const std::string kHelp =
+    "usage: zoma-sim [--data DIR] [--seed N | --seeds A-B [--jobs N]] [--days D] [--critters N]\n"
+    "                [--autopilot] [--csv FILE] [--plot FILE.svg]\n"
+    "Runs the game without a window on a data folder's ZOMA.ini and scripts and prints one\n"
+    "line per game day, then a closing line with the ticks run and the time taken.\n"
+    "\n"
+    "  --data DIR       the data folder (see Files)\n"
+    "  --seed N         the random seed (default 1)\n"
+    "  --seeds A-B      every seed from A to B in parallel processes, then a summary line\n"
+    "  --jobs N         processes at a time for --seeds (default: one per core)\n"
+    "  --days D         game days to run (default 5)\n"
+    "  --critters N     N critters instead of ZOMA.ini's num_critters\n"
+    "  --autopilot      a simple, sensible player plays the avatar\n"
+    "  --csv FILE       write every figure of every day to FILE\n"
+    "  --plot FILE.svg  draw the run with gnuplot into FILE.svg\n"
+    "  -h, --help       show this help\n"
+    "  --version        show the version\n"
+    "\n" +
+    std::string(kDataFolderHelp) +
+    "Writes FILE for --csv and FILE.svg for --plot (relative to the folder it was started in).\n"
+    "What the game itself prints goes to standard error.\n"
+    "\n"
+    "Exit status: 0 when every day ran; 1 when the data folder cannot be entered, a day never\n"
+    "ends, or the CSV or the plot cannot be written; 2 for a bad command line.\n";
 
 bool ParseNumber(const char* text, unsigned long max, unsigned long& value) {
   if (*text < '0' || *text > '9') return false;
@@ -90,29 +107,31 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
   return true;
 }
 
-// False (after a message) on anything it does not understand.
-bool ParseOptions(int argc, char** argv, cOptions& options) {
-  for (int i = 1; i < argc; i += 2) {
+// Options that are followed by a value; --autopilot stands alone.
+bool TakesValue(const std::string& flag) {
+  for (const char* name : {"--data", "--seed", "--seeds", "--jobs", "--days", "--critters", "--csv", "--plot"}) {
+    if (flag == name) return true;
+  }
+  return false;
+}
+
+// The exit status when the command line ends the program (after the help, the version or a
+// line about what it does not understand); nothing when the run goes ahead.
+std::optional<int> ParseOptions(int argc, char** argv, cOptions& options) {
+  for (int i = 1; i < argc; ++i) {
     const std::string flag = argv[i];
-    if (flag == "-h" || flag == "--help") {
-      PrintUsage(stdout);
-      std::exit(0);
-    }
+    if (const std::optional<int> status = AnswerStandardOption("zoma-sim", kHelp.c_str(), flag)) return status;
     if (flag == "--autopilot") {
       options.run.autopilot = true;
-      --i;  // a flag without a value
-      continue;
-    }
-    if (i + 1 >= argc) {
-      std::fprintf(stderr, "zoma-sim: %s needs a value\n", flag.c_str());
-      return false;
-    }
-    if (!ApplyOption(flag, argv[i + 1], options)) {
-      std::fprintf(stderr, "zoma-sim: bad option %s %s\n", flag.c_str(), argv[i + 1]);
-      return false;
+    } else if (!TakesValue(flag)) {
+      return UnknownOption("zoma-sim", flag);
+    } else if (i + 1 >= argc) {
+      return UsageError("zoma-sim", flag + " needs a value");
+    } else if (!ApplyOption(flag, argv[++i], options)) {
+      return UsageError("zoma-sim", "bad value for " + flag + ": " + argv[i]);
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 // Everything the game itself prints (script comments, configuration notes, the avatar's
@@ -191,17 +210,11 @@ bool RunSeedRange(const cOptions& options, std::FILE* out, std::vector<std::vect
 
 int main(int argc, char** argv) {
   cOptions options;
-  if (!ParseOptions(argc, argv, options)) {
-    PrintUsage(stderr);
-    return 2;
-  }
+  if (const std::optional<int> status = ParseOptions(argc, argv, options)) return *status;
   char startFolder[4096];
   if (!getcwd(startFolder, sizeof startFolder)) std::strcpy(startFolder, ".");
   // The game reads ZOMA.ini and its scripts from the current directory.
-  if (chdir(options.data.c_str()) != 0) {
-    std::fprintf(stderr, "zoma-sim: cannot enter %s: %s\n", options.data.c_str(), std::strerror(errno));
-    return 1;
-  }
+  if (!EnterDataFolder("zoma-sim", options.data)) return 1;
   std::FILE* results = SeparateResultsFromGameOutput();
   std::vector<std::vector<cDayFigures>> seeds;
   const bool ran = options.sweep ? RunSeedRange(options, results, seeds) : RunOneSeed(options, results, seeds);
