@@ -6,8 +6,8 @@
 // itself is built by world_start).
 void InitGraphics();
 
-// Idle callback: zoom and camera yaw always; steering, the distance clamp, the 20 ms tick and
-// hover picking unless paused; then the frame is drawn, unless the game rests: paused with
+// Idle callback: zoom and camera yaw always; steering, the distance clamp, the ticks (at x1 one
+// once 20 ms have passed, faster as game_speed.h says) and hover picking unless paused; then the frame is drawn, unless the game rests: paused with
 // nothing changed, or the window hidden (see frame_rest.h). Runs with any window current.
 void FrameUpdate();
 

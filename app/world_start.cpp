@@ -18,10 +18,9 @@
 #include "world/script_hooks.h"
 #include "world/world.h"
 
-namespace {
 // The configuration read refills the settings, the camera's limits and view mode, the day clock
 // and the species table; the rest of the camera goes back to its start-up values here.
-void ForgetOldWorld() {
+void ForgetWorld() {
   const int window = gGameState.mainWindow;
   ResetGameState();  // clock, pause, speed, tick timing, nest building, hover, first frame
   gGameState.mainWindow = window;
@@ -35,10 +34,9 @@ void ForgetOldWorld() {
   curved_horizon = false;
   RequestFrame();
 }
-}  // namespace
 
 void StartWorld(uint32_t seed) {
-  ForgetOldWorld();
+  ForgetWorld();
   SetWorldSeed(seed);
   SeedRandom(seed);
   StartGameClock();

@@ -7,7 +7,12 @@
 
 #include <cstdint>
 
-// Resets, then: the random source seeded with `seed`, game time at 0, the seven scripts
+// Everything the game holds about its world back to start-up: the world and its counters, the
+// day counts, the shell's state (but for its window), the evolution and its dialog, the
+// notices, the pointer's presses, the camera and the settings. StartWorld begins with it.
+void ForgetWorld();
+
+// ForgetWorld, then: the random source seeded with `seed`, game time at 0, the seven scripts
 // compiled, ZOMA.ini read and the world built (world_setup), the avatar's start-up abilities
 // captured for the evolution script and the evolution dialog built, hidden.
 void StartWorld(uint32_t seed);
