@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "app/decimal_text.h"
 #include "game/camera.h"
@@ -18,6 +19,7 @@
 #include "platform/data_file.h"
 #include "platform/ini_file.h"
 #include "world/day_clock.h"
+#include "world/geometry.h"
 #include "world/species.h"
 #include "world/world.h"
 
@@ -31,6 +33,10 @@ constexpr size_t kTextLimit = 254;
 // Used when day_length and night_length together give a cycle of 0 ms.
 constexpr uint32_t kDefaultDayMs = 150000;
 constexpr uint32_t kDefaultNightMs = 3000;
+
+// A critter steps speed x 0.1 a tick, times its climb or swim on such ground. Move wraps a
+// step once each way, so a longer step than the world leaves the critter outside it.
+constexpr float kStepPerSpeed = 0.1f;
 
 // The shipped camera limits, used when the file's cannot show the world.
 constexpr float kShippedMinCameraDistance = 15.0f;
@@ -93,9 +99,47 @@ class cKeyReader {
     if (!std::isfinite(speed))
       Warn(Text(fallback), "is not a finite number; the game uses it as it is, and critters of this species leave "
                            "the world when they move");
+    else if (std::fabs(speed) * kStepPerSpeed > kWorldSize)
+      Warn(Text(fallback), "carries a critter past the whole world in one step; the game uses it as it is, and "
+                           "critters of this species leave the world when they move");
     else if (speed < 0.0f)
       Warn(Text(fallback), "is negative; the game uses it as it is, and critters of this species move backwards");
     return speed;
+  }
+  // climb or swim: the step on that ground is the speed's step times this. Even a critter
+  // standing still steps infinity x 0 there, which is no number at all. A speed that is too
+  // fast by itself has had its own line.
+  float Ability(const char* fallback, float fastestSpeed, const char* ground) const {
+    const float ability = Number(fallback);
+    const std::string consequence =
+        std::string("; the game uses it as it is, and critters of this species leave the world when they move ") + ground;
+    if (!std::isfinite(ability)) {
+      Warn(Text(fallback), "is not a finite number" + consequence);
+    } else if (fastestSpeed * kStepPerSpeed <= kWorldSize && fastestSpeed * kStepPerSpeed * ability > kWorldSize) {
+      Warn(Text(fallback), "carries a critter past the whole world in one step" + consequence);
+    }
+    return ability;
+  }
+  // Integers taken as unsigned: a negative one becomes a number near 4.29e9.
+  float UnsignedAmount(int32_t fallback, const char* consequence) const {
+    const float held = IntAsFloat(fallback);
+    if (Int(fallback) < 0) {
+      Warn(std::to_string(Int(fallback)), Format("is negative; the game takes it as %.0f", held) + consequence);
+    }
+    return held;
+  }
+  // Ranges against a walking, a running and a hidden avatar.
+  cVector Perception(const char* fallback) const {
+    const cVector ranges = Triple(fallback);
+    const float numbers[] = {ranges.x, ranges.y, ranges.z};
+    if (std::any_of(std::begin(numbers), std::end(numbers), [](float n) { return !std::isfinite(n); })) {
+      Warn(Text(fallback), "has a number that is not finite; the game uses it as it is, and critters of this species "
+                           "notice the avatar from anywhere and never lose it");
+    } else if (std::any_of(std::begin(numbers), std::end(numbers), [](float n) { return n < 0.0f; })) {
+      Warn(Text(fallback), "has a negative number; the game uses it as it is, and critters of this species never "
+                           "notice the avatar in that case");
+    }
+    return ranges;
   }
 
  private:
@@ -192,7 +236,10 @@ const cGameKey kGameKeys[] = {
        in.WarnIfNegativeLength(in.Int(2000), gConfig.turn_speed);
      },
      [] { return Number(gConfig.turn_speed); }},
-    {"game", "tree_cover_distance", [](const cKeyReader& in) { gConfig.tree_cover_distance = in.IntAsFloat(12); },
+    {"game", "tree_cover_distance",
+     [](const cKeyReader& in) {
+       gConfig.tree_cover_distance = in.UnsignedAmount(12, ", so a critter near any tree counts as under cover");
+     },
      [] { return Number(gConfig.tree_cover_distance); }},
     {"game", "evolve_interval", [](const cKeyReader& in) { gConfig.evolve_interval = MendEvolveInterval(in.Int(3)); },
      [] { return Number(gConfig.evolve_interval); }},
@@ -233,7 +280,11 @@ const cGameKey kGameKeys[] = {
        if (gConfig.motive_cycle == 0) in.Warn("0", "makes the avatar's motive script run on every tick");
      },
      [] { return Number(gConfig.motive_cycle); }},
-    {"game", "nesting_cycle", [](const cKeyReader& in) { gConfig.nesting_cycle = in.CycleMs(500); },
+    {"game", "nesting_cycle",
+     [](const cKeyReader& in) {
+       gConfig.nesting_cycle = in.CycleMs(500);
+       if (gConfig.nesting_cycle == 0) in.Warn("0", "makes the nesting script run on every tick of a nest visit");
+     },
      [] { return Number(gConfig.nesting_cycle); }},
 };
 
@@ -260,9 +311,15 @@ const cSpeciesKey kSpeciesKeys[] = {
        s.color = ColourFromBytes(bytes);
      },
      [](const cSpeciesRecord& s) { return Triple(s.color); }},
-    {"attack", [](const cKeyReader& in, cSpeciesRecord& s) { s.attack = in.IntAsFloat(1); },
+    {"attack",
+     [](const cKeyReader& in, cSpeciesRecord& s) {
+       s.attack = in.UnsignedAmount(1, ", far stronger than any other value");
+     },
      [](const cSpeciesRecord& s) { return Number(s.attack); }},
-    {"defend", [](const cKeyReader& in, cSpeciesRecord& s) { s.defend = in.IntAsFloat(1); },
+    {"defend",
+     [](const cKeyReader& in, cSpeciesRecord& s) {
+       s.defend = in.UnsignedAmount(1, ", far stronger than any other value");
+     },
      [](const cSpeciesRecord& s) { return Number(s.defend); }},
     {"walk_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.walk_speed = in.Speed("0"); },
      [](const cSpeciesRecord& s) { return Number(s.walk_speed); }},
@@ -272,16 +329,25 @@ const cSpeciesKey kSpeciesKeys[] = {
      [](const cSpeciesRecord& s) { return Number(s.attack_avatar); }},
     {"run_speed", [](const cKeyReader& in, cSpeciesRecord& s) { s.run_speed = in.Speed("0"); },
      [](const cSpeciesRecord& s) { return Number(s.run_speed); }},
-    {"climb", [](const cKeyReader& in, cSpeciesRecord& s) { s.climb = in.Number("0"); },
+    {"climb",
+     [](const cKeyReader& in, cSpeciesRecord& s) {
+       s.climb = in.Ability("0", std::max(std::fabs(s.walk_speed), std::fabs(s.run_speed)), "on steep ground");
+     },
      [](const cSpeciesRecord& s) { return Number(s.climb); }},
-    {"swim", [](const cKeyReader& in, cSpeciesRecord& s) { s.swim = in.Number("0"); },
+    {"swim",
+     [](const cKeyReader& in, cSpeciesRecord& s) {
+       s.swim = in.Ability("0", std::max(std::fabs(s.walk_speed), std::fabs(s.run_speed)), "in water");
+     },
      [](const cSpeciesRecord& s) { return Number(s.swim); }},
     {"proportion",
      [](const cKeyReader& in, cSpeciesRecord& s) { s.proportion_sum = WrappingSum(s.proportion_sum, in.Int(10)); },
      [](const cSpeciesRecord& s) { return Number(s.proportion_sum); }},
-    {"perception", [](const cKeyReader& in, cSpeciesRecord& s) { s.perception = in.Triple("60,80,20"); },
+    {"perception", [](const cKeyReader& in, cSpeciesRecord& s) { s.perception = in.Perception("60,80,20"); },
      [](const cSpeciesRecord& s) { return Triple(s.perception); }},
-    {"neighbor_distance", [](const cKeyReader& in, cSpeciesRecord& s) { s.neighbor_distance = in.IntAsFloat(20); },
+    {"neighbor_distance",
+     [](const cKeyReader& in, cSpeciesRecord& s) {
+       s.neighbor_distance = in.UnsignedAmount(20, ", so critters of this species flock with every critter they notice");
+     },
      [](const cSpeciesRecord& s) { return Number(s.neighbor_distance); }},
 };
 

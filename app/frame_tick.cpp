@@ -108,8 +108,9 @@ void RunTick(int windowWidth, std::optional<int> pointerX) {
   WorldTick();
 }
 
-void UpdateHoveredObject(const cVector& groundUnderMouse) {
-  gGameState.hoveredObject = gWorld->PickObject(groundUnderMouse + gWorld->GetAvatar()->position);
+void UpdateHoveredObject(const std::optional<cVector>& groundUnderMouse) {
+  gGameState.hoveredObject =
+      groundUnderMouse ? gWorld->PickObject(*groundUnderMouse + gWorld->GetAvatar()->position) : nullptr;
 }
 
 void EndFirstFrame() {

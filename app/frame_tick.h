@@ -39,8 +39,9 @@ bool TickIfDue(int windowWidth, std::optional<int> pointerX);
 void RunTick(int windowWidth, std::optional<int> pointerX);
 
 // Unpaused frame, last step: `groundUnderMouse` is the ground point under the pointer relative
-// to the avatar; the hovered object is the one nearest to it within picking distance, or none.
-void UpdateHoveredObject(const cVector& groundUnderMouse);
+// to the avatar; the hovered object is the one nearest to it within picking distance, or none,
+// also when the pointer's place is not known.
+void UpdateHoveredObject(const std::optional<cVector>& groundUnderMouse);
 
 // After a frame is presented: the first frame is the only one drawn without the distance clamp.
 void EndFirstFrame();

@@ -80,10 +80,6 @@ void ForgetPresses() {
   gInputState = pointer;
 }
 
-cVector GroundUnderPointer() {
-  return gInputWindow ? gInputWindow->GroundUnder(gInputState.mouseX, gInputState.mouseY) : cVector();
-}
-
 int InputWindowWidth() { return gInputWindow ? gInputWindow->Width() : 0; }
 
 // Passive motion is only reported while the pointer is in the window.
@@ -102,6 +98,11 @@ std::optional<int> EdgeScrollPointerX() {
   return gInputState.mouseX;
 }
 
+std::optional<cVector> GroundUnderPointer() {
+  if (!gInputWindow || !gInputState.pointerKnown) return std::nullopt;
+  return gInputWindow->GroundUnder(gInputState.mouseX, gInputState.mouseY);
+}
+
 void OnMouseButton(int button, int state, int x, int y) {
   if (!gInputWindow) return;
   if (button == kRightButton && state == kButtonDown) {
@@ -114,8 +115,10 @@ void OnMouseButton(int button, int state, int x, int y) {
 }
 
 // Buttons 3 and 4 are the wheel's: never held in a drag.
-void OnMouseButtonUnderMessageBox(int button, int state) {
-  if (gInputWindow && state == kButtonUp && button <= kRightButton) EndDrag();
+void OnMouseButtonUnderMessageBox(int button, int state, int x, int y) {
+  if (!gInputWindow || state != kButtonUp || button > kRightButton) return;
+  EndDrag();
+  if (EvolutionDialogVisible()) EvolutionDialogMouseUp(x, y);
 }
 
 // One degree per pixel; pitch is not limited (the top-down view forces it back to 90).

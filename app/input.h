@@ -48,9 +48,6 @@ class cInputWindow {
 // Returns the window installed before; null uninstalls.
 cInputWindow* SetInputWindow(cInputWindow* window);
 
-// The ground under the pointer relative to the avatar; the avatar's own place (zero) with no
-// window installed.
-cVector GroundUnderPointer();
 // The installed window's width, 0 with none.
 int InputWindowWidth();
 
@@ -62,8 +59,12 @@ void OnMouseEntry(int state);
 std::optional<int> EdgeScrollPointerX();
 void OnMouseButton(int button, int state, int x, int y);
 // A button event for the game window while a message box holds the game: presses are ignored,
-// but a release still ends the drag its press began, so that no drag outlives the box.
-void OnMouseButtonUnderMessageBox(int button, int state);
+// but a release still ends the drag its press began, so that no drag outlives the box, and
+// reaches the open evolution dialog, so that no button stays pressed.
+void OnMouseButtonUnderMessageBox(int button, int state, int x, int y);
+// The ground point under the pointer relative to the avatar, for hover picking; none while the
+// pointer's place is unknown (see EdgeScrollPointerX), so a fresh window picks nothing.
+std::optional<cVector> GroundUnderPointer();
 void OnOrbitDrag(int x, int y);
 void OnSteerDrag(int x, int y);
 void OnKeyboard(unsigned char key, int x, int y);

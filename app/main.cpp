@@ -45,7 +45,7 @@ void ShowMessageBoxPausingTheGame(const std::string& caption, const std::string&
 // paused game would otherwise not draw.
 void OnGameMouseButton(int button, int state, int x, int y) {
   if (MessageBoxWindowOpen()) {
-    OnMouseButtonUnderMessageBox(button, state);
+    OnMouseButtonUnderMessageBox(button, state, x, y);
     return;
   }
   RequestFrame();

@@ -188,7 +188,7 @@ void PlaceWorldObjects(cKeltoGameWorld& world) {
   CreateAvatar(world, homeSites);
 }
 
-void cKeltoGameWorld::BuildWorld() {
+void BuildWorld(cKeltoGameWorld& world) {
   GenerateTerrain();
-  PopulateWorld(*this);
+  PopulateWorld(world);
 }

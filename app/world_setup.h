@@ -1,8 +1,11 @@
-// World setup: the steps of cKeltoGameWorld::BuildWorld, exposed so tests and tools can
+// World setup: building the world at start-up, and its steps, exposed so tests and tools can
 // populate a world over a terrain of their own. Runs once at start-up; nothing here runs again.
 #pragma once
 
 class cKeltoGameWorld;
+
+// The whole setup: terrain, configuration, home sites, plants, critters, avatar and nest.
+void BuildWorld(cKeltoGameWorld& world);
 
 // Generates a diamond-square heightfield and sets gTerrainClasses from it (4095 random draws).
 void GenerateTerrain();

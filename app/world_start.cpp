@@ -5,6 +5,7 @@
 
 #include "app/frame_rest.h"
 #include "app/input.h"
+#include "app/world_setup.h"
 #include "dialog/evolution.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -41,7 +42,7 @@ void StartWorld(uint32_t seed) {
   SeedRandom(seed);
   StartGameClock();
   InitGameScripts();
-  gWorld->BuildWorld();
+  BuildWorld(*gWorld);
   CaptureEvolutionBase(gWorld->GetAvatar());
 }
 

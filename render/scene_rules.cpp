@@ -9,7 +9,6 @@
 
 namespace {
 constexpr float kCellSize = 8.0f;
-constexpr float kHalfWorld = kWorldSize / 2.0f;
 constexpr float kNeedlePixels = 40.0f;
 constexpr float kRadiansPerDegree = 0.01745328f;
 }  // namespace
@@ -39,8 +38,8 @@ cColour GroundCellColour(int terrainClass, const cColour& previous) {
 }
 
 float WrapGroundOffset(float offset) {
-  while (offset < -kHalfWorld) offset += kWorldSize;
-  while (offset > kHalfWorld) offset -= kWorldSize;
+  while (offset < -kHalfWorldSize) offset += kWorldSize;
+  while (offset > kHalfWorldSize) offset -= kWorldSize;
   return offset;
 }
 

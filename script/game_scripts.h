@@ -40,7 +40,7 @@ int CompileScriptText(const char* file, const std::string& text, cScriptProgram&
 // missing file is named on standard output with the reason, as it then counts as missing.
 bool LoadScriptFile(const char* path, cScriptProgram& program);
 
-// Start-up: registers the 28 bound names, then compiles the seven scripts from the current
+// Start-up: registers the bound names, then compiles the seven scripts from the current
 // directory, each falling back to its built-in text when its file cannot be read. Starts
 // from an empty symbol table, so calling it again compiles afresh.
 void InitGameScripts();

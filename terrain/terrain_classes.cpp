@@ -10,18 +10,9 @@
 int32_t gTerrainClasses[kTerrainCells][kTerrainCells];
 
 namespace {
-// Truncate, scale to cells with a truncating division, clamp to the grid. The coordinate is
-// bounded first: every value beyond +-1024 reads the same edge cell, and the int conversion
-// of a huge or NaN coordinate would be undefined.
-int CellIndex(float coordinate) {
-  const float bounded = coordinate < 1024.0f ? (coordinate > -1024.0f ? coordinate : -1024.0f) : 1024.0f;
-  const int cell = static_cast<int>(bounded) * kTerrainCells / 512;
-  return std::clamp(cell, 0, kTerrainCells - 1);
-}
-
 float WrappedGap(float a, float b) {
   const float gap = std::fabs(a - b);
-  return std::min(gap, 512.0f - gap);
+  return std::min(gap, static_cast<float>(kTerrainWorldSize) - gap);
 }
 
 float CellCentre(int index) { return static_cast<float>(index) * kTerrainCellSize + kTerrainCellSize * 0.5f; }
@@ -31,7 +22,18 @@ struct cStartsAsLand {
 } gStartsAsLand;
 }  // namespace
 
-int32_t TerrainClassAt(float x, float, float z) { return gTerrainClasses[CellIndex(x)][CellIndex(z)]; }
+// The coordinate is bounded first: every value beyond +-1024 reads the same edge cell, and the
+// int conversion of a huge or NaN coordinate would be undefined (NaN fails both tests and so
+// reads the +1024 edge).
+int TerrainCellIndex(float coordinate) {
+  const float bounded = coordinate < 1024.0f ? (coordinate > -1024.0f ? coordinate : -1024.0f) : 1024.0f;
+  const int cell = static_cast<int>(bounded) * kTerrainCells / kTerrainWorldSize;
+  return std::clamp(cell, 0, kTerrainCells - 1);
+}
+
+int32_t TerrainClassAt(float x, float, float z) {
+  return gTerrainClasses[TerrainCellIndex(x)][TerrainCellIndex(z)];
+}
 
 void FillTerrainWithLand() {
   for (auto& row : gTerrainClasses) std::fill(std::begin(row), std::end(row), int32_t{kTerrainLand});

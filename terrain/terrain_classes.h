@@ -12,9 +12,13 @@ enum eTerrainClass : int32_t { kTerrainLand = 1, kTerrainSteep = 2, kTerrainWate
 
 constexpr int kTerrainCells = 64;
 constexpr float kTerrainCellSize = 8.0f;  // world units
+constexpr int kTerrainWorldSize = 512;    // world units the grid covers, 64 cells of 8
 
 extern int32_t gTerrainClasses[kTerrainCells][kTerrainCells];
 
+// The cell index, 0..63, of one world coordinate: truncated toward zero, scaled to cells,
+// clamped to the grid. Any float is safe, however far outside the world or NaN.
+int TerrainCellIndex(float coordinate);
 // Class of the cell under (x, z); y is ignored. Points outside the world read the nearest edge cell.
 int32_t TerrainClassAt(float x, float y, float z);
 

@@ -3,6 +3,8 @@
 // losing and rests at home at night; a seeded world plays out the same every time.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/autopilot.h"
 #include "tests/world_test_support.h"
 #include "world/advances.h"
@@ -97,19 +99,40 @@ TEST_F(AutopilotTest, AHungryAvatarEatsACarcassInSightBeforeHunting) {
   EXPECT_EQ(avatar->target.z, 380.0f);
 }
 
+// Below 30 health the avatar leaves a fight, unless it is winning. Against attack 1 (the
+// avatar's defence 40) a blow takes 1/42 of its health: 20 health lasts 840 blows, while its
+// own blows (attack 60 against defence 10: 60/71) finish 100 health in about 118.
 TEST_F(AutopilotTest, ALosingFightIsLeftForHomeAndAWinningOneFoughtOut) {
-  for (float health : {20.0f, 90.0f}) {
-    SCOPED_TRACE(health);
+  for (const auto& [health, enemyAttack, stays] :
+       {std::tuple{20.0f, 60.0f, false}, {90.0f, 60.0f, true}, {20.0f, 1.0f, true}}) {
+    SCOPED_TRACE(testing::Message() << "health " << health << ", enemy attack " << enemyAttack);
     SetUp();
     GoOutAndGetHungry();
     avatar->hunger = 90.0f;
     cKeltoGameCritter* enemy = AddCritter(At(343, 340), 2);
-    enemy->attack = 60.0f;
+    enemy->attack = enemyAttack;
     gWorld->StartFight(enemy, avatar);
     avatar->health = health;
     Think();
-    EXPECT_EQ(InFightWith(enemy), health > 50.0f);
-    EXPECT_EQ(VisitingNest(), health < 50.0f);
+    EXPECT_EQ(InFightWith(enemy), stays);
+    EXPECT_EQ(VisitingNest(), !stays);
+  }
+}
+
+// A prey that keeps its distance for 15 s is given up and left alone for a minute.
+TEST_F(AutopilotTest, APreyChasedInVainIsLeftAloneForAMinute) {
+  GoOutAndGetHungry();
+  cKeltoGameCritter* critter = AddCritter(At(370, 300), 1);  // the nest is at (400, 400)
+  critter->attack = 10.0f;
+  const struct {
+    uint32_t ms;
+    bool hunted;
+  } steps[] = {{1000, true}, {16000, true}, {16001, false}, {20000, false}, {76000, false}, {76002, true}};
+  for (const auto& s : steps) {
+    SetGameTime(s.ms);
+    avatar->SetPosition(At(340, 340));  // never nearer
+    Think();
+    EXPECT_EQ(avatar->target.x == critter->position.x, s.hunted) << "at " << s.ms;
   }
 }
 

@@ -300,6 +300,9 @@ TEST_F(ConfigTest, TextKeysReadDecimalNumbersOnly) {
 TEST_F(ConfigTest, SenselessValuesAreTakenWithAWarning) {
   const std::string kSpecies = "warning: ZOMA.ini: species1.";
   const std::string kOutside = " has a number outside 0..255; it is drawn as the nearer of 0 and 255";
+  const std::string kPastWorld = " carries a critter past the whole world in one step; the game uses it as it is, and "
+                                 "critters of this species leave the world when they move";
+  const std::string kNegativeAmount = " is negative; the game takes it as 4294967296";  // the float nearest 2^32 - n
   const struct {
     std::string ini;
     std::string warning;  // "" for none
@@ -311,6 +314,29 @@ TEST_F(ConfigTest, SenselessValuesAreTakenWithAWarning) {
       {"[game]\nnesting_cycle=-1\n", NegativeMsWarning("game.nesting_cycle=-1", "4294967295")},
       {"[combat]\nturn_speed=-1\n", NegativeMsWarning("combat.turn_speed=-1", "4294967296")},
       {"[game]\nmotive_cycle=0\n", "warning: ZOMA.ini: game.motive_cycle=0 makes the avatar's motive script run on every tick"},
+      {"[game]\nnesting_cycle=0\n",
+       "warning: ZOMA.ini: game.nesting_cycle=0 makes the nesting script run on every tick of a nest visit"},
+      {"[game]\ntree_cover_distance=-12\n",
+       "warning: ZOMA.ini: game.tree_cover_distance=-12" + kNegativeAmount + ", so a critter near any tree counts as under cover"},
+      {"[species1]\nattack=-5\n", kSpecies + "attack=-5" + kNegativeAmount + ", far stronger than any other value"},
+      {"[species1]\ndefend=-1\n", kSpecies + "defend=-1" + kNegativeAmount + ", far stronger than any other value"},
+      {"[species1]\nneighbor_distance=-20\n", kSpecies + "neighbor_distance=-20" + kNegativeAmount +
+                                                 ", so critters of this species flock with every critter they notice"},
+      // A step is speed x 0.1: 512.1 units at 5121, more than the whole world.
+      {"[species1]\nwalk_speed=5121\n", kSpecies + "walk_speed=5121" + kPastWorld},
+      {"[species1]\nrun_speed=-4294967296\n", kSpecies + "run_speed=-4294967296" + kPastWorld},
+      // Running at 3 steps 0.3: on steep ground 0.3 x 1800 = 540, in water 0.3 x 1707 = 512.1.
+      {"[species1]\nrun_speed=3\nclimb=1800\n", kSpecies + "climb=1800" + kPastWorld + " on steep ground"},
+      {"[species1]\nwalk_speed=3\nswim=1707\n", kSpecies + "swim=1707" + kPastWorld + " in water"},
+      {"[species1]\nwalk_speed=1\nclimb=1e20\n", kSpecies + "climb=1e20" + kPastWorld + " on steep ground"},
+      {"[species1]\nswim=1e999\n", kSpecies + "swim=1e999 is not a finite number; the game uses it as it is, and "
+                                                "critters of this species leave the world when they move in water"},
+      {"[species1]\nperception=60,1e999\n", kSpecies + "perception=60,1e999 has a number that is not finite; the game "
+                                                         "uses it as it is, and critters of this species notice the "
+                                                         "avatar from anywhere and never lose it"},
+      {"[species1]\nperception=60,80,-1\n", kSpecies + "perception=60,80,-1 has a negative number; the game uses it as "
+                                                         "it is, and critters of this species never notice the avatar "
+                                                         "in that case"},
       {"[game]\nvictory_points=0\n", "warning: ZOMA.ini: game.victory_points=0 is below 1; the game is won at the first evolution"},
       {"[species1]\nwalk_speed=-1.5\n",
        kSpecies + "walk_speed=-1.5 is negative; the game uses it as it is, and critters of this species move backwards"},
@@ -318,9 +344,13 @@ TEST_F(ConfigTest, SenselessValuesAreTakenWithAWarning) {
                                                     "and critters of this species leave the world when they move"},
       {"[species1]\ncolor=256,0,0\n", kSpecies + "color=256,0,0" + kOutside},
       {"[species1]\ncolor=0,-1\n", kSpecies + "color=0,-1" + kOutside},
-      {"[game]\nday_length=0\nnight_length=1\nmotive_cycle=1\nnesting_cycle=0\nvictory_points=1\n"
-       "carcass_decay_time=0\n[combat]\nturn_speed=0\n[species1]\ncolor=0,255,0\nwalk_speed=0\nrun_speed=1e30\n",
+      {"[game]\nday_length=0\nnight_length=1\nmotive_cycle=1\nnesting_cycle=1\nvictory_points=1\n"
+       "carcass_decay_time=0\ntree_cover_distance=0\n[combat]\nturn_speed=0\n[species1]\ncolor=0,255,0\nattack=0\n"
+       "defend=0\nwalk_speed=0\nrun_speed=5120\nclimb=1\nswim=0\nperception=0,0,0\nneighbor_distance=0\n",
        ""},
+      // Standing still, any finite ability steps nowhere; 0.3 x 1706 = 511.8 stays inside.
+      {"[species1]\nclimb=1e30\nswim=-1e30\n", ""},
+      {"[species1]\nrun_speed=3\nclimb=1706\nswim=1706\n", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ini);

@@ -121,7 +121,9 @@ TEST_F(EvolutionTest, RowRulesOfOneOpening) {
        {+7, +6, +2, +1}, {0, 1, 0, 0, 0, 1, 1}},
       {"once the first five exceed the opening total nothing rises, not even Win Game", {},
        {+2, +7, +6}, {0, 1, 0, 0, 0, 0, 0}},
-      {"a second + on a row is refused", {}, {+3, +3}, {0, 0, 1, 0, 0, 0, 0}},
+      // Each with the first five's budget still open, so only the one-per-opening rule refuses.
+      {"a second + on Swim or Win Game is refused", {}, {+6, +6, +7, +7}, {0, 0, 0, 0, 0, 1, 1}},
+      {"a second + on Speed is refused", {0, 0, 0, 0, 0, 1, 1}, {+1, +1}, {1, 0, 0, 0, 0, 1, 1}},
       {"- undoes a + and frees the budget", {}, {+3, -3, +4}, {0, 0, 0, 1, 0, 0, 0}},
       {"- at the opening value does nothing", {2, 0, 0, 0, 0, 0, 1}, {-1, -7},
        {2, 0, 0, 0, 0, 0, 1}},

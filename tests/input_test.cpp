@@ -5,7 +5,9 @@
 
 #include <string>
 
+#include "app/frame_tick.h"
 #include "app/input.h"
+#include "dialog/advance_dialog.h"
 #include "platform/message_box.h"
 #include "platform/mouse_wheel.h"
 #include "world/world_tick.h"
@@ -157,7 +159,7 @@ TEST_F(InputTest, AReleaseWhileAMessageBoxIsOpenStillEndsTheDrag) {
   boxes = 0;
   const MessageBoxBackend previous = SetMessageBoxBackend([](const std::string&, const std::string&) {
     ++boxes;
-    OnMouseButtonUnderMessageBox(kLeftButton, kButtonUp);
+    OnMouseButtonUnderMessageBox(kLeftButton, kButtonUp, 600, 300);
   });
   gConfig.victory_points = 0;
   SetGameTime(1000);
@@ -177,9 +179,37 @@ TEST_F(InputTest, AReleaseWhileAMessageBoxIsOpenStillEndsTheDrag) {
   };
   for (const auto& e : events) {
     Press(600, 300);
-    OnMouseButtonUnderMessageBox(e.button, e.state);
+    OnMouseButtonUnderMessageBox(e.button, e.state, 600, 300);
     EXPECT_EQ(gInputState.leftDragActive, !e.ends) << "button " << e.button << " state " << e.state;
     EXPECT_EQ(window.motion == eMotionHandler::kNone, e.ends) << "button " << e.button << " state " << e.state;
+  }
+}
+
+// A dialog button pressed just before a box opened comes up with the release under the box, as
+// any release over it does: its command runs and it is drawn unpressed again.
+TEST_F(InputTest, AReleaseUnderAMessageBoxReachesTheEvolutionDialog) {
+  OpenEvolutionDialog();
+  Press(235, 272);  // the + of "Attack:", the dialog's second row
+  OnMouseButtonUnderMessageBox(kLeftButton, kButtonUp, 235, 272);
+  for (const cGLFDialogControl* button : gEvolutionDialog.buttons) EXPECT_EQ(button->pressed, 0) << button->label;
+  EXPECT_EQ(gEvolutionDialog.value_labels[1]->label, "1");
+  EXPECT_EQ(window.motion, eMotionHandler::kNone);
+}
+
+// A fresh window has not told where the pointer is: hovering picks nothing until the pointer
+// moves in, and nothing again once it has left.
+TEST_F(InputTest, HoverPicksOnlyWhereThePointerIsKnown) {
+  cKeltoGamePlant* underTheCorner = AddPlant(At(60.0f, 70.0f));  // under window (0, 0): (-40, -30) off the avatar
+  cKeltoGamePlant* besideTheNest = AddPlant(At(101.0f, 100.0f));  // under window (410, 300)
+  struct { const char* event; int entry, x, y; cKeltoGameObject* hovered; } steps[] = {
+      {"fresh window", -1, -1, -1, nullptr},          {"moved to the corner", -1, 0, 0, underTheCorner},
+      {"moved beside the nest", -1, 410, 300, besideTheNest}, {"left", kPointerLeft, -1, -1, nullptr},
+  };
+  for (const auto& s : steps) {
+    if (s.entry >= 0) OnMouseEntry(s.entry);
+    if (s.x >= 0) OnMouseMove(s.x, s.y);
+    UpdateHoveredObject(GroundUnderPointer());
+    EXPECT_EQ(gGameState.hoveredObject, s.hovered) << s.event;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "tools/lab/day_figures.h"
 #include "tools/lab/plot.h"
 #include "tools/lab/summary.h"
+#include "tools/lab/sweep.h"
 
 namespace {
 cDayFigures Day(long seed, long day, long starved, long killed, long kills, long meals) {
@@ -43,6 +44,25 @@ TEST(LabTest, ARowReadBackPrintsTheSameDayLineAndRowAndRowsOfAnotherShapeAreRefu
   for (const std::string& bad : {std::string(""), std::string("1,2,3"), row + ",4", row + ",", "x" + row,
                                  row.substr(0, row.size() - 1) + "x"}) {
     EXPECT_FALSE(ParseCsvRow(bad, back)) << "a row of another shape: " << bad;
+  }
+}
+
+// A seed whose process fails is named, and neither it nor any later seed is handed on: a
+// summary over the seeds that did run would pass for the whole sweep.
+TEST(LabTest, ASweepStopsAtAFailedSeedAndSaysWhich) {
+  for (const int jobs : {1, 3}) {
+    cSweep sweep;
+    sweep.first = 1, sweep.last = 3, sweep.jobs = jobs;
+    sweep.runSeed = [](uint32_t seed, std::FILE* out) {
+      std::fputs((CsvRow(Day(seed, 1, 0, 0, 0, 0)) + "\n").c_str(), out);
+      return seed != 2;
+    };
+    std::vector<long> handed;
+    sweep.onSeed = [&handed](const std::vector<cDayFigures>& days) { handed.push_back(days.at(0).seed); };
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(RunSweep(sweep)) << jobs << " jobs";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "zoma-sim: seed 2 failed\n");
+    EXPECT_EQ(handed, std::vector<long>{1}) << jobs << " jobs";
   }
 }
 

@@ -70,6 +70,11 @@ TEST(ScriptCode, OddScriptsAgree) {
       "x = RAND y = RAND if (RAND < 0.5) z = RAND endif", "x = 2 ^ hunger ^ 0.5 y = 0 / 0 if (y) z = 1 endif",
       "if (if_x == 1) a = 1 else a = 2 endif if (a <= 1.5) b = 1 endif if (a >= 2) c = 1 endif",
       "speed = speed health = health attack = defend defend = attack",
+      // A comparison kept in a slot and then tested: the slot must hold the comparison's value.
+      "hunger = energy > 2 if (hunger) health = 1 endif", "x = a < b if (x) y = 1 endif z = x",
+      "if (hunger = energy > 2) health = 1 endif", "if (x = a ~= b) y = 1 else y = 2 endif z = x + 1",
+      "x = a >= b if (x) if (y = x == 1) z = y endif endif", "5 x = a <= b if (x) y = 1 endif z = x",
+      "x = a == b y = x if (x) z = 1 endif",
   };
   for (const char* text : texts) {
     FreshScriptSymbols();

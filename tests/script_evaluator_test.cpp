@@ -52,6 +52,8 @@ TEST(ScriptEvaluator, ComparisonsAndLogic) {
   ExpectRuns({
       {"x = 3 == 3.00005", {}, {{"x", 1.0f}}}, {"x = 3 == 3.001", {}, {{"x", 0.0f}}},
       {"x = 3 ~= 3.001", {}, {{"x", 1.0f}}}, {"x = 3 ~= 3.00005", {}, {{"x", 0.0f}}},
+      // 0.0001 apart is exactly the tolerance: neither equal nor unequal.
+      {"x = 0 == 0.0001 y = 0 ~= 0.0001 z = 0 == 0.00009", {}, {{"x", 0.0f}, {"y", 0.0f}, {"z", 1.0f}}},
       {"a = 2 > 1 b = 2 < 1 c = 2 >= 2 d = 2 <= 1.5", {},
        {{"a", 1.0f}, {"b", 0.0f}, {"c", 1.0f}, {"d", 0.0f}}},
       {"n = 0 / 0 a = n > 1 b = n <= 1 c = n == n d = n ~= 1", {},

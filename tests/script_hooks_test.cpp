@@ -95,9 +95,12 @@ TEST_F(ScriptHooksTest, MotiveHooksFillAndCopyBackTheSixCritterValuesAndSeeTheDa
     }
   }
   Compile(eGameScript::kCombat, "other_health = is_day");
-  cKeltoGameCritter attacker = MakeCritter(1), defender = MakeCritter(2);
-  RunCombatScript(&attacker, &defender);
-  EXPECT_EQ(defender.health, 0.0f) << "combat by night";
+  for (const bool day : {true, false}) {
+    SetScriptIsDay(day);
+    cKeltoGameCritter attacker = MakeCritter(1), defender = MakeCritter(2);
+    RunCombatScript(&attacker, &defender);
+    EXPECT_EQ(defender.health, day ? 1.0f : 0.0f) << (day ? "combat by day" : "combat by night");
+  }
 }
 
 TEST_F(ScriptHooksTest, AvatarMotivesSeeTheCycleInSecondsAndRestWhileFighting) {
@@ -208,8 +211,9 @@ TEST_F(EvolutionPointsTest, StartUpWithNoFilesUsesEveryFallback) {
 
   const std::vector<std::string> expectedTail = {"3", "2", "4", "1", "20", "30", "40", "50", "damage", "100"};
   ASSERT_EQ(ScriptSymbolTable.size(), 38u);
-  for (int i = 0; i < kBoundScriptNameCount; ++i) EXPECT_EQ(ScriptSymbolTable[i], kBoundScriptNames[i]);
-  EXPECT_EQ(std::vector<std::string>(ScriptSymbolTable.begin() + 28, ScriptSymbolTable.end()), expectedTail);
+  for (int i = 0; i < kBoundScriptNameCount; ++i) EXPECT_EQ(ScriptSymbolTable[i], kBoundScriptNames[i].name);
+  EXPECT_EQ(std::vector<std::string>(ScriptSymbolTable.begin() + kBoundScriptNameCount, ScriptSymbolTable.end()),
+            expectedTail);
 
   cKeltoGameCritter critter = MakeCritter(60), other = MakeCritter(70);
   RunAvatarMotivesScript(&critter, 500);

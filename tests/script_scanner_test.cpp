@@ -113,6 +113,9 @@ TEST_F(ScriptScannerTest, TokensAcrossInputChunks) {
   const std::string text = std::string(8190, ' ') + longName + " 12345.678 " + std::string(9000, ' ') + "last";
   EXPECT_EQ(Scan(text), (Tokens{"NAME:" + longName, "NUM:12345.678", "NAME:last"}));
   EXPECT_EQ(Scan("x = " + longest + " y"), (Tokens{"NAME:x", "=", "NAME:" + longest, "NAME:y"}));
+  std::string echo;
+  EXPECT_EQ(Scan("#" + longest + "\nz", &echo), Tokens{"NAME:z"}) << "as long a run in a comment is echoed";
+  EXPECT_EQ(echo, longest);
 }
 
 using ScriptScannerDeathTest = ScriptScannerTest;

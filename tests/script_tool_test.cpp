@@ -85,7 +85,8 @@ TEST_F(ScriptToolTest, RunPrintsEveryNameInSlotOrder) {
   const cToolResult result = RunShell("zoma-script run s.txt hunger=10 extra=4");
   ASSERT_EQ(result.status, 0) << result.err;
   std::vector<std::string> expected;
-  for (const char* name : kBoundScriptNames) expected.push_back(std::string(name) + " = " + (name == std::string("hunger") ? "10" : "0"));
+  for (const cBoundScriptName& bound : kBoundScriptNames)
+    expected.push_back(std::string(bound.name) + " = " + (bound.slot == kSlotHunger ? "10" : "0"));
   expected.insert(expected.end(), {"total = 20", "extra = 4"});
   EXPECT_EQ(Lines(result.out), expected) << "number texts have slots but are not shown";
 }

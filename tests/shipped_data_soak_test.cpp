@@ -19,6 +19,7 @@
 #include "app/frame_tick.h"
 #include "app/game_speed.h"
 #include "app/input.h"
+#include "app/world_setup.h"
 #include "platform/message_box.h"
 #include "flat_window.h"
 #include "scratch_folder.h"
@@ -202,7 +203,7 @@ class ShippedDataSoak : public ::testing::Test {
     StartGameClock();
     gGameState.clockFrozenMs = kStartMs;
     InitGameScripts();
-    gWorld->BuildWorld();
+    BuildWorld(*gWorld);
     CaptureEvolutionBase(gWorld->GetAvatar());
     BuildEvolutionDialog();
   }

@@ -16,6 +16,13 @@ TEST(RandomSequence, FirstValuesFromKnownSeedsAndScaledDrawsInRange) {
   for (int value : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(NextRandom(), value);
   SeedRandom(1);
   EXPECT_EQ(NextRandom(), 41) << "reseeding restarts the sequence";
+  // Worked by hand from the draws 41 and 18467: x = 41 / 32767 x 512, z = 18467 / 32767 x 512.
+  SeedRandom(1);
+  const cVector p = RandomWorldPosition();
+  EXPECT_NEAR(p.x, 0.6406446f, 1e-6);
+  EXPECT_NEAR(p.z, 288.55568f, 1e-4);
+  EXPECT_EQ(p.y, 0.0f);
+  EXPECT_EQ(p.w, 1.0f);
   for (int i = 0; i < 10000; ++i) {
     const float u = RandomScaled(512.0f);
     ASSERT_TRUE(u >= 0.0f && u <= 512.0f) << u;

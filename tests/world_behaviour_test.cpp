@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "tests/world_test_support.h"
 #include "world/behaviour.h"
@@ -131,6 +134,18 @@ TEST_F(WorldBehaviourTest, WhoKeepsItsTargetOnArrival) {
   }
 }
 
+// Flocking prunes the neighbour list every tick: the far and the sleeping are forgotten.
+TEST_F(WorldBehaviourTest, FlockingForgetsNeighboursFarAwayOrAsleep) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  cKeltoGameCritter* far = AddCritter(At(100, 300));
+  cKeltoGameCritter* asleep = AddCritter(At(105, 100));
+  asleep->state = kStateSleeping;
+  critter->neighbours = {far, asleep};
+  FlockingHandler(critter, true);
+  EXPECT_FALSE(critter->IsNeighbour(far));
+  EXPECT_FALSE(critter->IsNeighbour(asleep));
+}
+
 TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
   struct {
     const char* name;
@@ -140,6 +155,7 @@ TEST_F(WorldBehaviourTest, AnAggressiveCritterPicksTheNearestOtherSpecies) {
     bool switches, dropsPrey;
   } cases[] = {
       {"first prey within 40", 0, 30, 0, true, false},
+      {"no first prey at 40.5", 0, 40.5f, 0, false, false},
       {"nearer candidate", 30, 20, 0, true, false},
       {"farther candidate, both within 40", 10, 20, 0, false, false},
       {"own species is no prey", 0, 5, 2, false, false},
@@ -197,6 +213,85 @@ TEST_F(WorldBehaviourTest, FlockingTermsSteerTowardOrAway) {
   }
 }
 
+// The critter at (100, 100) heads for (100, 200) straight ahead.
+TEST_F(WorldBehaviourTest, TheDetourSideFlipsOnOpenGroundAndTurnsTheTargetWhenBlocked) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  for (const float sign : {1.0f, -1.0f}) {
+    critter->target = At(100, 200);
+    critter->detour_sign = sign;
+    FlockStep(critter, avatar);
+    EXPECT_EQ(critter->detour_sign, -sign) << "open ground flips the side every tick";
+    EXPECT_FLOAT_EQ(critter->target.z, 200.0f);
+  }
+  gTerrainClasses[12][14] = kTerrainWater;  // two cells ahead
+  for (const float sign : {1.0f, -1.0f}) {
+    critter->target = At(100, 200);
+    critter->detour_sign = sign;
+    FlockStep(critter, avatar);
+    EXPECT_EQ(critter->detour_sign, sign) << "blocked, it keeps its side";
+    const cVector way = critter->target - critter->position;
+    EXPECT_NEAR(std::atan2(way.x, way.z), -5.0f * sign * kPi / 180, 1e-5) << "side " << sign;
+  }
+}
+
+// With water two cells ahead and two behind the scan's pushes cancel, so the steer still
+// points ahead, into a blocked way: it is turned 5 degrees, once.
+TEST_F(WorldBehaviourTest, ABlockedSteerIsTurnedFiveDegrees) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->target = At(100, 200);
+  FlockStep(critter, avatar);
+  EXPECT_NEAR(critter->desired_heading, 0.0f, 1e-6) << "open ground: straight ahead";
+  gTerrainClasses[12][14] = gTerrainClasses[12][10] = kTerrainWater;
+  critter->heading = 0.0f;
+  FlockStep(critter, avatar);
+  EXPECT_NEAR(critter->desired_heading, -5.0f * kPi / 180, 1e-5);
+}
+
+// A tree 1 ahead pushes with 3 - 1 = 2 against the goal's 1: the steer turns round. At 2.5 the
+// push is 0.5, at 3 there is none.
+TEST_F(WorldBehaviourTest, ARememberedTreeWithinThreePushesTheCritterOff) {
+  for (const auto& [distance, turnsAround] : {std::pair{1.0f, true}, {2.5f, false}, {3.0f, false}}) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    critter->target = At(100, 200);
+    critter->RememberPlant(AddPlant(At(100, 100 + distance)));
+    FlockStep(critter, avatar);
+    EXPECT_NEAR(std::fabs(critter->desired_heading), turnsAround ? kPi : 0.0f, 1e-5) << distance;
+  }
+}
+
+// The avatar behind the critter, so fleeing and the goal point the same way: straight ahead.
+TEST_F(WorldBehaviourTest, AnAlarmedCritterRunsACalmOneWalks) {
+  avatar->SetPosition(At(100, 50));
+  for (const auto& [species, aware, speed] : {std::tuple{0, false, 1.0f}, {0, true, 3.0f}, {2, true, 3.0f}}) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100), species);
+    critter->target = At(100, 200);
+    critter->aware = aware;
+    FlockStep(critter, avatar);
+    EXPECT_FLOAT_EQ(critter->speed, speed) << "species " << species << (aware ? " alarmed" : " calm");
+  }
+}
+
+// Each flock mate of an alarmed critter has one chance in a hundred to be alarmed too.
+TEST_F(WorldBehaviourTest, AlarmSpreadsToFlockMatesOneTimeInAHundred) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->aware = true;
+  avatar->in_nest = true;  // nothing to flee
+  cKeltoGameCritter* mate = AddCritter(At(110, 100));
+  critter->neighbours = {mate};
+  int alarmed = 0;
+  for (int i = 0; i < 10000; ++i) {
+    mate->aware = false;
+    FlockStep(critter, avatar);
+    alarmed += mate->aware;
+  }
+  EXPECT_GT(alarmed, 60);  // 100 expected; 1 in 10 or in 1000 would be far outside
+  EXPECT_LT(alarmed, 140);
+  critter->aware = false;
+  mate->aware = false;
+  for (int i = 0; i < 1000; ++i) FlockStep(critter, avatar);
+  EXPECT_FALSE(mate->aware) << "a calm critter alarms nobody";
+}
+
 TEST_F(WorldBehaviourTest, FlockMatesShareACalmCrittersDestination) {
   cKeltoGameCritter* critter = AddCritter(At(100, 100));
   critter->target = At(300, 300);
@@ -212,18 +307,76 @@ TEST_F(WorldBehaviourTest, FlockMatesShareACalmCrittersDestination) {
   EXPECT_FLOAT_EQ(fourth->target.x, 100.0f) << "only the first three are flock mates";
 }
 
-TEST_F(WorldBehaviourTest, AHunterChasesItsPreyAttacksWithinTenAndGivesUpAtTheNest) {
+TEST_F(WorldBehaviourTest, AHunterChasesItsPreyAndGivesUpAtTheNest) {
   cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
   cKeltoGameCritter* prey = AddCritter(At(130, 100), 0);
   hunter->prey = prey;
   FlockStep(hunter, avatar);
   EXPECT_FLOAT_EQ(hunter->target.x, 130.0f);
-  prey->SetPosition(At(100, 107));
-  FlockingHandler(hunter, true);
-  EXPECT_EQ(hunter->state, kStateFighting);
-  ASSERT_EQ(gWorld->fights.size(), 1u);
-  EXPECT_EQ(gWorld->fights.front().b, prey);
   prey->in_nest = true;
   FlockStep(hunter, avatar);
   EXPECT_EQ(hunter->prey, nullptr);
+}
+
+// The hunter at (100, 100) tries to attack prey straight ahead. A fight needs 8 or less, so
+// between 8 and 10 the attempt shows only when the prey is the avatar: the hunter is alarmed.
+TEST_F(WorldBehaviourTest, AHunterAttacksPreyWithinTenThatIsNeitherInTheNestNorFighting) {
+  struct {
+    const char* name;
+    float distance;
+    bool preyIsAvatar, inNest, preyFighting;
+    bool fight, hunterAlarmed;
+  } cases[] = {
+      {"7 away", 7, false, false, false, true, false},
+      {"the avatar 7 away", 7, true, false, false, true, true},
+      {"the avatar 9.99 away", 9.99f, true, false, false, false, true},
+      {"the avatar 10 away", 10, true, false, false, false, false},
+      {"7 away in the nest", 7, true, true, false, false, false},
+      {"7 away already fighting", 7, false, false, true, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    gWorld->fights.clear();
+    cKeltoGameCritter* hunter = AddCritter(At(100, 100), 2);
+    cKeltoGameCritter* prey = c.preyIsAvatar ? avatar : AddCritter(At(0, 0), 0);
+    prey->SetPosition(At(100, 100 + c.distance));
+    prey->in_nest = c.inNest;
+    prey->state = c.preyFighting ? kStateFighting : kStateFlocking;
+    hunter->prey = prey;
+    FlockingHandler(hunter, true);
+    EXPECT_EQ(gWorld->fights.size(), c.fight ? 1u : 0u);
+    EXPECT_EQ(hunter->state == kStateFighting, c.fight);
+    EXPECT_EQ(hunter->aware, c.hunterAlarmed);
+  }
+}
+
+// Fighting, a critter walks to its spot beside the fight and stands there.
+TEST_F(WorldBehaviourTest, AFighterWalksToItsSpotAndStops) {
+  cKeltoGameCritter* fighter = AddCritter(At(100, 100));
+  fighter->state = kStateFighting;
+  fighter->target = At(100, 105);
+  FightingHandler(fighter);
+  EXPECT_FLOAT_EQ(fighter->speed, 1.0f) << "walking, not running, straight at the spot";
+  EXPECT_FLOAT_EQ(fighter->position.z, 100.1f);
+  fighter->target = fighter->position;
+  fighter->speed = 3.0f;
+  FightingHandler(fighter);
+  EXPECT_EQ(fighter->speed, 0.0f);
+  EXPECT_FLOAT_EQ(fighter->position.z, 100.1f);
+}
+
+// Each tick a critter is offered five plants, one draw each, at r mod the number of plants.
+TEST_F(WorldBehaviourTest, FivePlantDrawsATick) {
+  std::vector<cKeltoGamePlant*> plants;
+  // All on one spot, so no later offer is nearer than the first one remembered.
+  for (int i = 0; i < 7; ++i) plants.push_back(AddPlant(At(100, 110)));
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  SeedRandom(3);
+  std::vector<int> draws;
+  for (int i = 0; i < 6; ++i) draws.push_back(NextRandom());
+  SeedRandom(3);
+  RememberRandomPlants(critter);
+  EXPECT_EQ(NextRandom(), draws[5]) << "exactly five numbers drawn";
+  ASSERT_FALSE(critter->known_plants.empty());
+  EXPECT_EQ(critter->known_plants[0], plants[static_cast<size_t>(draws[0] % 7)]);
 }

@@ -94,6 +94,30 @@ TEST_F(WorldCombatTest, RoundsFallOnEverySecondTurnAndADrawPicksTheAttacker) {
   }
 }
 
+// The first time step counts from 0: it passes once game time is above turn_speed, not at it.
+TEST_F(WorldCombatTest, TheFirstTimeStepWaitsForGameTimeAboveTurnSpeed) {
+  SetGameTime(2000);
+  gWorld->StartFight(AddCritter(At(100, 100)), AddCritter(At(104, 100), 1));
+  cFight& fight = gWorld->fights.front();
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, -1) << "at exactly turn_speed";
+  SetGameTime(2001);
+  gWorld->FightPass();
+  EXPECT_EQ(fight.turn, 0);
+  EXPECT_EQ(fight.last_round_ms, 2001u);
+}
+
+// Death is health at 0 or below: half a point left is life.
+TEST_F(WorldCombatTest, AFighterWithHalfAPointOfHealthLivesOn) {
+  cKeltoGameCritter* a = AddCritter(At(100, 100));
+  gWorld->StartFight(a, AddCritter(At(104, 100), 1));
+  a->health = 0.5f;
+  gWorld->FightPass();
+  EXPECT_FALSE(gWorld->fights.front().done);
+  EXPECT_EQ(a->health, 0.5f);
+  EXPECT_EQ(gWorld->counters.critter_deaths, 0);
+}
+
 TEST_F(WorldCombatTest, AFightEndsWhenTheFightersPartOrOneIsInTheNest) {
   struct {
     const char* name;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "tests/world_test_support.h"
 #include "world/senses.h"
@@ -103,6 +104,11 @@ TEST_F(WorldMovementTest, TerrainScanPointsAwayFromBlockingCellsAndBlocksThatWay
       {"a swimmer is not blocked by water", {{14, 12}}, kTerrainWater, At(100, 100), 1, 0, 0, {}, {Dir(1, 0)}},
       {"a corner is skipped; two cells toward -x across the edge", {{2, 2}, {62, 0}}, kTerrainSteep, At(4, 4), 0, 1,
        1, {Dir(-1, 0)}, {Dir(1, 0)}},
+      {"one cell toward +x across the far edge, from cell 63 to 0", {{0, 12}}, kTerrainWater, At(508, 100), 0, -1, 1,
+       {Dir(1, 0)}, {Dir(-1, 0)}},
+      // Far outside the world the critter's cell is the nearest edge cell, 63.
+      {"a critter far beyond the far edge scans round cell 63", {{61, 12}}, kTerrainWater, At(1e20f, 100), 0, 1, 1,
+       {Dir(-1, 0)}, {Dir(1, 0)}},
       {"open ground", {}, kTerrainLand, At(300, 300), 0, 0, 0, {},
        {Dir(1, 0), Dir(-1, 0), Dir(0, 1), Dir(0, -1), Dir(1, 1), Dir(-1, -1)}},
   };
@@ -119,6 +125,15 @@ TEST_F(WorldMovementTest, TerrainScanPointsAwayFromBlockingCellsAndBlocksThatWay
     for (const cVector& v : c.blocked) EXPECT_TRUE(PathBlocked(v)) << v.x << "," << v.z;
     for (const cVector& v : c.open) EXPECT_FALSE(PathBlocked(v)) << v.x << "," << v.z;
   }
+}
+
+// Each blocking cell counts as one unit direction: water two cells toward +x and two toward
+// +z push equally, so the push is diagonal.
+TEST_F(WorldMovementTest, TerrainScanWeighsEveryBlockingCellAlike) {
+  gTerrainClasses[14][12] = gTerrainClasses[12][14] = kTerrainWater;  // around cell (12, 12)
+  const cVector away = TerrainAvoidance(AddCritter(At(100, 100)));
+  EXPECT_NEAR(away.x, -0.70710678f, 1e-6);
+  EXPECT_NEAR(away.z, -0.70710678f, 1e-6);
 }
 
 // Noticing takes near, waking newcomers once each; pruning drops the far, the sleeping and
@@ -206,6 +221,16 @@ TEST_F(WorldMovementTest, RememberingPlantsKeepsThreeAndSwapsInNearerOnes) {
   EXPECT_EQ(critter->known_plants[0], p20) << "replaces the first farther one, the one at 30";
   EXPECT_EQ(critter->known_plants[2], p40);
   EXPECT_FLOAT_EQ(critter->NearestPlantDistance(), 5.0f);
+}
+
+// Under cover means nearer than tree_cover_distance (12 by default) to a remembered plant.
+TEST_F(WorldMovementTest, TreeCoverEndsAtExactlyTheCoverDistance) {
+  for (const auto& [distance, hidden] : {std::pair{11.99f, true}, {12.0f, false}}) {
+    cKeltoGameCritter* critter = AddCritter(At(100, 100));
+    critter->RememberPlant(AddPlant(At(100 + distance, 100)));
+    critter->UpdateCover();
+    EXPECT_EQ(critter->hidden, hidden) << distance;
+  }
 }
 
 // Tree cover is 12 by default. Coming back under cover does not restart a running exit timer.

@@ -104,6 +104,46 @@ TEST_F(WorldTickTest, NewDaysCountAndGrantEvolutionsEveryInterval) {
   EXPECT_FLOAT_EQ(critter->walk_speed, 2.5f) << "species values are copied in on a new day";
 }
 
+// At the end of every tick the avatar forgets neighbours that have gone far away.
+TEST_F(WorldTickTest, TheAvatarPrunesItsNeighboursEveryTick) {
+  cKeltoGameCritter* far = AddCritter(At(300, 300));
+  far->state = kStateFighting;  // holds it in place
+  avatar->neighbours = {far};
+  WorldTick();
+  EXPECT_FALSE(avatar->IsNeighbour(far));
+}
+
+// A respawned critter starts afresh: calm, still, flocking, at full motives.
+TEST_F(WorldTickTest, RespawnPutsTheCritterBackCalmStillAndFull) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100));
+  critter->aware = true;
+  critter->speed = 2.5f;
+  critter->state = kStateGoingHome;
+  critter->health = -3.0f, critter->energy = 7.0f, critter->hunger = 0.0f;
+  gWorld->Respawn(critter);
+  EXPECT_FALSE(critter->aware);
+  EXPECT_EQ(critter->speed, 0.0f);
+  EXPECT_EQ(critter->state, kStateFlocking);
+  EXPECT_EQ(critter->health, 100.0f);
+  EXPECT_EQ(critter->energy, 100.0f);
+  EXPECT_EQ(critter->hunger, 100.0f);
+}
+
+// A new day copies the four values the species script may change into every critter, not the
+// avatar.
+TEST_F(WorldTickTest, ANewDayCopiesTheSpeciesSpeedsAttackAndDefend) {
+  cKeltoGameCritter* critter = AddCritter(At(100, 100), 1);
+  cSpeciesRecord& species = gSpeciesTable[1];
+  species.walk_speed = 1.5f, species.run_speed = 4.5f, species.attack = 11.0f, species.defend = 12.0f;
+  gWorld->RefreshCritterStats();
+  EXPECT_EQ(critter->walk_speed, 1.5f);
+  EXPECT_EQ(critter->run_speed, 4.5f);
+  EXPECT_EQ(critter->attack, 11.0f);
+  EXPECT_EQ(critter->defend, 12.0f);
+  EXPECT_EQ(avatar->attack, 60.0f) << "the avatar keeps its own";
+  EXPECT_EQ(avatar->defend, 40.0f);
+}
+
 TEST_F(WorldTickTest, ACritterStandingWhereItCannotBeIsRespawnedBeforeItActs) {
   FillTerrainWithLand();
   for (auto& row : gTerrainClasses) std::fill(row, row + 32, int32_t{kTerrainWater});  // z below 256
@@ -139,8 +179,10 @@ TEST_F(WorldTickTest, TheAvatarRunsOnlyWithShiftEnergyAndEmptyHandsAndStopsAtIts
       {"walks", false, 50, false, 20, 1.0f},
       {"runs with Shift", true, 50, false, 20, 3.0f},
       {"energy exactly 1 walks", true, 1.0f, false, 20, 1.0f},
+      {"energy just above 1 runs", true, 1.01f, false, 20, 3.0f},
       {"carrying walks", true, 50, true, 20, 1.0f},
       {"exactly 1 from the target stops", true, 50, false, 1.0f, 0.0f},
+      {"1.5 from the target walks on", false, 50, false, 1.5f, 1.0f},
   };
   for (const auto& c : cases) {
     avatar->SetPosition(At(400, 400));
@@ -197,6 +239,13 @@ TEST_F(WorldTickTest, NearItsNestTheAvatarIsSafeUnnoticedAndVisiting) {
     float distance;
     bool inNest, visitRuns;
   } cases[] = {{3.9f, true, true}, {4.0f, true, false}, {7.9f, true, false}, {8.0f, false, false}};
+  // A visit runs only once more than nesting_cycle has passed: at 500 not yet, at 501.
+  gWorld->StartNestVisit(avatar, gWorld->nests.front());
+  for (const uint32_t ms : {500u, 501u}) {
+    SetGameTime(ms);
+    WorldTick();
+    EXPECT_EQ(gWorld->nest_visits.front().last_run_ms, ms == 500 ? 0u : 500u) << "at " << ms;
+  }
   cKeltoGameCritter* critter = AddCritter(At(400, 410));
   critter->state = kStateFighting;  // holds it in place
   uint32_t clock = 0;
@@ -223,25 +272,27 @@ TEST_F(WorldTickTest, MeetingACritterOpensTheEvolutionDialogOrAFight) {
   struct {
     const char* name;
     int species;
-    bool canEvolve;
+    bool canEvolve, inNest;
     bool dialog, fight;
   } cases[] = {
-      {"species 0 with an evolution due", 0, true, true, false},
-      {"species 0 without one", 0, false, false, false},
-      {"species 8 with an evolution due", 8, true, true, false},
-      {"any other species fights", 1, true, false, true},
+      {"species 0 with an evolution due", 0, true, false, true, false},
+      {"species 0 without one", 0, false, false, false, false},
+      {"species 8 with an evolution due", 8, true, false, true, false},
+      {"any other species fights", 1, true, false, false, true},
+      {"no meeting in the nest", 1, true, true, false, false},
+      {"no offer in the nest", 0, true, true, false, false},
   };
   while (gSpeciesTable.size() < 9) AddSpecies(1.0f, 3.0f);
   for (const auto& c : cases) {
     ResetEvolution();
     gWorld->fights.clear();
     can_evolve = c.canEvolve;
-    avatar->SetPosition(At(100, 100));
+    avatar->SetPosition(c.inNest ? At(400, 400) : At(100, 100));  // the nest is at (400, 400)
     avatar->target = avatar->position;
     avatar->in_nest = false;
     avatar->state = kStateFlocking;
     avatar->neighbours.clear();
-    cKeltoGameCritter* critter = AddCritter(At(100, 102), c.species);
+    cKeltoGameCritter* critter = AddCritter(avatar->position + cVector(0, 0, 2, 0), c.species);
     critter->state = kStateFighting;  // holds it in place
     critter->target = critter->position;
     WorldTick();

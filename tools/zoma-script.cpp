@@ -1,5 +1,5 @@
 // zoma-script: the designer's tool for behaviour scripts. `check` compiles files exactly as the
-// game does at start-up (same 28 bound names first, same messages) and can list the compiled
+// game does at start-up (same bound names first, same messages) and can list the compiled
 // instructions; `run` runs one script once over values given on the command line.
 #include <algorithm>
 #include <cctype>

@@ -14,7 +14,6 @@ constexpr float kAttackDistance = 10.0f;
 constexpr float kWalkHomeDistance = 4.0f;
 constexpr float kAsleepDistance = 2.0f;
 constexpr float kTargetReached = 1.0f;
-constexpr float kDetourDegrees = 5.0f;
 constexpr int kPlantsOfferedPerTick = 5;
 
 float DistanceBetween(const cKeltoGameCritter* a, const cKeltoGameCritter* b) {
@@ -113,7 +112,8 @@ void GoingHomeHandler(cKeltoGameCritter* critter, bool dayNow) {
     if (dist < kAsleepDistance) critter->state = kStateSleeping;
     return;
   }
-  // Far from home it runs, turning aside while the way ahead is blocked.
+  // Far from home it runs, turning aside while the way ahead is blocked. Only the scan's side
+  // effect is used: it leaves gBlockedDirections, which PathBlocked reads just below.
   TerrainAvoidance(critter);
   cVector way = WrappedDelta(*critter, critter->target);
   if (PathBlocked(way)) {

@@ -9,9 +9,7 @@
 #include "world/senses.h"
 
 namespace {
-constexpr size_t kFlockMates = 3;
 constexpr float kTerrainWeight = 5.0f;
-constexpr float kDetourDegrees = 5.0f;
 constexpr float kShareTargetBeyond = 10.0f;
 constexpr float kSeparationBelow = 5.0f;
 constexpr float kCohesionBeyond = 8.0f;
@@ -114,6 +112,7 @@ void FlockStep(cKeltoGameCritter* critter, cKeltoGameCritter* avatar) {
   const cVector toTarget = WrappedDelta(*critter, critter->target);
   const cVector goal = toTarget.NormalisedOrZero();
   const size_t mates = std::min(kFlockMates, critter->neighbours.size());
+  // The scan also leaves gBlockedDirections, which PathBlocked reads in Detour and at the end.
   cSteerSum steer{goal + TerrainAvoidance(critter) * kTerrainWeight, 2.0f};
   Detour(critter, toTarget);
   for (size_t i = 0; i < mates; ++i) {

@@ -12,8 +12,8 @@ bool curved_horizon = false;
 
 namespace {
 float WrapCoordinate(float c) {
-  if (c < 0.0f) c += 512.0f;
-  if (c > 512.0f) c -= 512.0f;
+  if (c < 0.0f) c += kWorldSize;
+  if (c > kWorldSize) c -= kWorldSize;
   return c;
 }
 }  // namespace
@@ -30,8 +30,8 @@ cVector ViewOffset(const cVector& point, const cVector& centre) {
 cVector HeadingVector(float heading) { return cVector(std::sin(heading), 0.0f, std::cos(heading), 1.0f); }
 
 cVector RandomWorldPosition() {
-  const float x = RandomScaled(512.0f);
-  const float z = RandomScaled(512.0f);
+  const float x = RandomScaled(kWorldSize);
+  const float z = RandomScaled(kWorldSize);
   return cVector(x, 0.0f, z, 1.0f);
 }
 

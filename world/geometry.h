@@ -6,6 +6,7 @@
 #include "world/objects.h"
 
 constexpr float kWorldSize = 512.0f;
+constexpr float kHalfWorldSize = kWorldSize / 2.0f;
 
 // The scene's F-key flag. With the follow view it makes ViewOffset sink distant points as on
 // a curved ground; it lives here because the simulation's distances go through ViewOffset too.
@@ -13,8 +14,8 @@ extern bool curved_horizon;
 
 // One correction each way, so +-256 exactly stay as they are.
 inline float WrapOffset(float d) {
-  if (d < -256.0f) d += 512.0f;
-  if (d > 256.0f) d -= 512.0f;
+  if (d < -kHalfWorldSize) d += kWorldSize;
+  if (d > kHalfWorldSize) d -= kWorldSize;
   return d;
 }
 

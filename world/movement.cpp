@@ -13,7 +13,6 @@
 
 namespace {
 constexpr float kNoticeRange = 25.0f;
-constexpr size_t kFlockMates = 3;
 constexpr size_t kRememberedPlants = 3;
 constexpr uint32_t kCoverLingerMs = 1500;
 

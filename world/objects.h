@@ -3,6 +3,7 @@
 // installs, so the simulation builds and runs without GL.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -67,6 +68,9 @@ class cKeltoGameNest : public cKeltoGameObject {
 };
 
 enum eCritterState { kStateFlocking = 1, kStateFighting = 2, kStateSleeping = 3, kStateGoingHome = 4 };
+
+// The first this many neighbours are a critter's flock mates; pruning sorts the nearest there.
+constexpr size_t kFlockMates = 3;
 
 class cKeltoGameCritter : public cKeltoGameObject {
  public:

@@ -11,8 +11,10 @@ namespace {
 // Uniform points over the whole world until one the critter may stand on.
 cVector PassablePointFor(const cKeltoGameCritter& critter) {
   for (;;) {
-    const float x = static_cast<float>(NextRandom()) * 512.0f / 32767.0f;
-    const float z = static_cast<float>(NextRandom()) * 512.0f / 32767.0f;
+    // r x 512 / 32767, unlike RandomWorldPosition's r x (1 / 32767) x 512: the two round
+    // differently, and each is its rule's own.
+    const float x = static_cast<float>(NextRandom()) * kWorldSize / 32767.0f;
+    const float z = static_cast<float>(NextRandom()) * kWorldSize / 32767.0f;
     if (!CannotEnter(critter, TerrainClassAt(x, 0.0f, z))) return cVector(x, 0.0f, z, 1.0f);
   }
 }

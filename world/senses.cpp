@@ -13,11 +13,6 @@ cBlockedDirections gBlockedDirections;
 namespace {
 constexpr float kPreyRange = 100.0f;
 
-// The cell TerrainClassAt reads for this coordinate: truncate, scale, clamp.
-int CellOf(float coordinate) {
-  return std::clamp(static_cast<int>(coordinate) * kTerrainCells / 512, 0, kTerrainCells - 1);
-}
-
 // The scan reaches across the world's edge to the cells on the other side.
 int WrapCell(int cell) {
   if (cell < 0) return cell + kTerrainCells;
@@ -50,8 +45,9 @@ void SteerToward(cKeltoGameCritter* critter, const cVector& point, float speed) 
 }
 
 cVector TerrainAvoidance(const cKeltoGameCritter* critter) {
-  const int gx = CellOf(critter->position.x);
-  const int gz = CellOf(critter->position.z);
+  // The cell TerrainClassAt reads, bounded the same way for a critter far outside the world.
+  const int gx = TerrainCellIndex(critter->position.x);
+  const int gz = TerrainCellIndex(critter->position.z);
   gBlockedDirections.count = 0;
   cVector sum(0.0f, 0.0f, 0.0f, 1.0f);
   for (int dx = 2; dx >= -2; --dx) {

@@ -26,6 +26,8 @@ void SteerToward(cKeltoGameCritter* critter, const cVector& point, float speed);
 cVector TerrainAvoidance(const cKeltoGameCritter* critter);
 // True when the direction leads toward any cell of the last TerrainAvoidance scan.
 bool PathBlocked(const cVector& direction);
+// How far a blocked critter swings its way aside per tick, or its steer once.
+constexpr float kDetourDegrees = 5.0f;
 
 // The nearest neighbour (the earliest wins ties), null when the list is empty.
 cKeltoGameCritter* NearestNeighbour(const cKeltoGameCritter* critter);

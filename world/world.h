@@ -54,9 +54,6 @@ class cKeltoGameWorld {
 
   cKeltoGameCritter* GetAvatar() const { return avatar; }
 
-  // World setup: terrain, configuration, home sites, plants, critters, avatar and nest.
-  void BuildWorld();
-
   cKeltoGameNest* AddNest(const cVector& point);
   void MoveAvatarNest();
   cKeltoGameObject* PickObject(const cVector& point) const;

@@ -24,13 +24,16 @@ make_data() {
 
 # A running game redraws at once when the view changes; a hung one does not.
 answers_keys() {
-  local main=$1 label=$2 before after changed
+  local main=$1 label=$2 before
   before=$(screenshot "$label-before.png" "$main")
   press_key "$main" minus
-  sleep 1
-  after=$(screenshot "$label-after.png" "$main")
-  changed=$(compare -metric AE "$before" "$after" null: 2>&1 || true)
-  [ "$changed" != 0 ] || fail "$label: the view did not change after the - key"
+  view_changed() {
+    local after changed
+    after=$(screenshot "$label-after.png" "$main")
+    changed=$(compare -metric AE "$before" "$after" null: 2>&1 || true)
+    [ "$changed" != 0 ]
+  }
+  wait_until 10 view_changed || fail "$label: the view did not change after the - key"
 }
 
 # Starts the game from data folder $2 and checks it plays on for a few seconds.

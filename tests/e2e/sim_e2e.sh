@@ -52,6 +52,16 @@ done
 # Every day line ends with what befell the avatar and the species' counts and deaths.
 day_tail='\| avatar deaths [0-9]+ \(starved [0-9]+, killed [0-9]+, other [0-9]+\), kills [0-9]+, meals [0-9]+ \| species( [0-9]+)+ \| species deaths( [0-9]+)+$'
 [ "$(grep -cE "^day .*$day_tail" <<<"$out")" = 5 ] || fail "day lines without the avatar's and species' figures: $out"
+# Each day's species deaths add up to that day's dead critters: per day, not since the start.
+# Deaths before the last day make the check bite, as a running total would then outgrow them.
+awk '/^day / {
+  match($0, /died and respawned [0-9]+/); died = substr($0, RSTART + 19, RLENGTH - 19)
+  n = split(substr($0, index($0, "species deaths ") + 15), deaths, " ")
+  sum = 0; for (i = 1; i <= n; i++) sum += deaths[i]
+  if (sum != died) { print "day " $2 ": species deaths add up to " sum ", died " died; bad = 1 }
+  if ($2 < 5) earlier += died
+} END { if (!earlier) { print "no critter died before the last day"; bad = 1 }; exit bad }' <<<"$out" ||
+  fail "species deaths are not per day: $out"
 
 played=$(run_sim --seed 3 --days 2 --autopilot) || fail "--autopilot exited with $?"
 [ "$played" != "$(run_sim --seed 3 --days 2)" ] || fail "the autopilot changed nothing"
