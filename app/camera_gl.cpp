@@ -10,7 +10,6 @@
 
 namespace {
 constexpr double kNearPlane = 1.0;
-constexpr double kFarPlane = 1000.0;
 
 // Window depth 1.0 is the far plane; 1000.0 lies just behind the eye on the same line.
 constexpr double kFarDepth = 1.0;
@@ -30,7 +29,7 @@ void SetupCamera() {
   const float h = static_cast<float>(std::max(DrawingWindowHeight(), 1));
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  gluPerspective(gCamera.fieldOfView, w / h, kNearPlane, kFarPlane);
+  gluPerspective(gCamera.fieldOfView, w / h, kNearPlane, kCameraFarPlane);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
   glTranslatef(0.0f, 0.0f, -gCamera.distance);

@@ -183,6 +183,15 @@ void MendCameraLimits() {
   gCamera.distance = kShippedCameraDistance;
 }
 
+// The smallest distance wins over the largest, so one at or past the far plane (a negative one
+// is taken as unsigned, so it lies there too) keeps the camera where it sees nothing.
+void MendSmallestCameraDistance(const cKeyReader& in) {
+  if (gCamera.minDistance < kCameraFarPlane) return;
+  gConfigDiagnostics.push_back("ZOMA.ini: game.min_camera_dist=" + std::to_string(in.Int(0)) +
+                               Format(" puts the camera beyond the farthest it sees (%.0f); using 15", kCameraFarPlane));
+  gCamera.minDistance = kShippedMinCameraDistance;
+}
+
 // Each species and each critter takes memory and time on every tick; past these the game
 // could not hold the world or would not play at any speed.
 int32_t MendCount(const cKeyReader& in, int32_t value, int32_t most) {
@@ -195,6 +204,21 @@ int32_t MendCount(const cKeyReader& in, int32_t value, int32_t most) {
 void SetViewMode(bool follow) {
   gCamera.iso_cam = follow;
   if (follow) gCamera.pitch = 50.0f;
+}
+
+// A day and a night this long fit the 32-bit millisecond clock together (about 24.9 days each).
+constexpr int32_t kLongestDayOrNightSeconds = INT32_MAX / 1000;
+
+// Longer ones would overflow into a short, arbitrary time: the day then never ends, or ends
+// at once. Negative ones are left to wrap, with the warning every negative length gets.
+uint32_t DayOrNightMs(const cKeyReader& in, int32_t fallbackSeconds) {
+  const int32_t seconds = in.Int(fallbackSeconds);
+  if (seconds <= kLongestDayOrNightSeconds) return in.Seconds(fallbackSeconds);
+  const double longestDays = kLongestDayOrNightSeconds * 1000.0 / kMsPerDay;
+  gConfigDiagnostics.push_back("ZOMA.ini: " + in.Name() + "=" + std::to_string(seconds) +
+                               " is longer than the game's millisecond clock can count; using " +
+                               std::to_string(kLongestDayOrNightSeconds) + Format(" (about %.1f days)", longestDays));
+  return static_cast<uint32_t>(kLongestDayOrNightSeconds) * 1000u;
 }
 
 // A zero-length cycle would make the day clock chase the game clock for ever.
@@ -220,7 +244,11 @@ struct cGameKey {
 
 // In read order; the motive clock and the day clock start where the game starts them.
 const cGameKey kGameKeys[] = {
-    {"game", "min_camera_dist", [](const cKeyReader& in) { gCamera.minDistance = in.IntAsFloat(0); },
+    {"game", "min_camera_dist",
+     [](const cKeyReader& in) {
+       gCamera.minDistance = in.IntAsFloat(0);
+       MendSmallestCameraDistance(in);
+     },
      [] { return Number(gCamera.minDistance); }},
     {"game", "max_camera_dist", [](const cKeyReader& in) { gCamera.maxDistance = in.IntAsFloat(0); },
      [] { return Number(gCamera.maxDistance); }},
@@ -266,11 +294,11 @@ const cGameKey kGameKeys[] = {
        gWorld->motive_clock_ms = GameTime();
      },
      [] { return Number(gConfig.num_critters); }},
-    {"game", "day_length", [](const cKeyReader& in) { gDayClock.day_ms = in.Seconds(150); },
+    {"game", "day_length", [](const cKeyReader& in) { gDayClock.day_ms = DayOrNightMs(in, 150); },
      [] { return Number(gDayClock.day_ms); }},
     {"game", "night_length",
      [](const cKeyReader& in) {
-       gDayClock.night_ms = in.Seconds(3);
+       gDayClock.night_ms = DayOrNightMs(in, 3);
        StartDayClock();
      },
      [] { return Number(gDayClock.night_ms); }},

@@ -15,5 +15,8 @@ struct cCamera {
 
 extern cCamera gCamera;
 
+// Nothing farther from the eye than this is drawn: a camera held this far out shows only black.
+constexpr float kCameraFarPlane = 1000.0f;
+
 // Unless free zoom is on: distance clamped to the maximum, then to the minimum (which wins).
 void ClampCameraDistance();

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "game/game_clock.h"
+#include "game/game_state.h"
+
 cNotices gNotices;
 
 namespace {
@@ -11,8 +14,28 @@ constexpr int kPadding = 10;
 constexpr int kMargin = 10;  // between a box at the right and the window's edge
 }  // namespace
 
-void ToggleHelp() { gNotices.helpVisible = !gNotices.helpVisible; }
-void CloseHelp() { gNotices.helpVisible = false; }
+// A player reading help is not playing: the game waits meanwhile, as for a message box. Help
+// resumes only a game it paused itself, and only if the player has not resumed it meanwhile.
+void OpenHelp() {
+  gNotices.helpVisible = true;
+  gNotices.helpPaused = !gGameState.paused;
+  if (gNotices.helpPaused) PauseGame();
+}
+
+void CloseHelp() {
+  if (!gNotices.helpVisible) return;
+  gNotices.helpVisible = false;
+  if (gNotices.helpPaused && gGameState.paused) ResumeGame();
+  gNotices.helpPaused = false;
+}
+
+void ToggleHelp() {
+  if (gNotices.helpVisible) {
+    CloseHelp();
+  } else {
+    OpenHelp();
+  }
+}
 void ResetNotices() { gNotices = cNotices{}; }
 
 void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs) {
@@ -35,13 +58,24 @@ std::vector<std::string> DeathNoticeLines(uint32_t nowMs) {
           "and you lose your latest evolution advance."};
 }
 
+void ObserveEvolutionOffers(const cWorldCounters& counters, bool canEvolve) {
+  if (counters.evolutions_offered > gNotices.offersSeen) gNotices.offerShowing = true;
+  gNotices.offersSeen = counters.evolutions_offered;
+  if (!canEvolve) gNotices.offerShowing = false;
+}
+
+std::vector<std::string> EvolutionNoticeLines() {
+  if (!gNotices.offerShowing) return {};
+  return {"#Evolution available", "E, or click a grazer near you"};
+}
+
 const std::vector<std::string>& HelpLines() {
   static const std::vector<std::string> lines = {
-      "#Help  (F1, H or Esc closes it)",
+      "#Help  (F1, H or Esc closes it; the game waits while it is open)",
       "#Mouse",
       "Left-click the ground: walk there. Hold the button: steer towards the pointer.",
       "Left-click a creature: attack it (not the yellow grazers, your own kind).",
-      "Left-click a grazer near you: evolve, when an evolution is available.",
+      "Left-click a grazer near you: evolve, when an evolution is available (you start with one).",
       "Left-click a carcass: eat it. Shift + left-click: carry it; click again to drop it.",
       "Left-click your nest: go home and rest there, which heals you.",
       "Hold Shift: run.   Right-drag: turn the view.   Wheel: zoom.",
@@ -50,11 +84,12 @@ const std::vector<std::string>& HelpLines() {
       "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
       "1 2 3 4 speed ×1 ×2 ×4 ×8   . (full stop) one tick while paused   N N a new world",
       "#What you see",
-      "Bottom bars: Health, Energy, Hunger; green full, yellow, red low.",
+      "Bottom bars: Hunger, Energy, Health; green full, yellow, red low.",
       "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",
       "Compass (lower right): the orange needle points home. Within 8 of your nest you are safe.",
       "Dial (lower left): yellow at midday, red at dawn and dusk, blue at midnight.",
-      "Red hunters roam at night: be home after dark.",
+      "By day: yellow grazers (your kind), blue waders, orange climbers (they cross rock).",
+      "By night: red hunters, who hunt you too (be home after dark), and shy purple moths.",
       "Ground: brown land, grey rock (climbers only), dark blue water (swimmers only).",
       "Top left: the days you have stayed alive.",
   };

@@ -1,6 +1,8 @@
 // What the player is told beyond the game's original screen: a help overlay (F1 or H),
 // "Paused" while the game is paused or the speed ("×4") while faster than x1, a notice for a
-// few seconds of game time when the avatar dies, saying how, and the question before a new world. The rules and the layout are here, without GL; notices_gl draws them
+// few seconds of game time when the avatar dies, saying how, one while an evolution a new day
+// offered waits to be spent, and the question before a new world. The rules and the layout are
+// here, without GL; notices_gl draws them
 // over the finished scene. With none of them showing, the frame is exactly the original one.
 #pragma once
 
@@ -17,15 +19,20 @@ constexpr uint32_t kNewWorldQuestionMs = 3000;
 
 struct cNotices {
   bool helpVisible = false;
+  bool helpPaused = false;       // opening the help paused the game
   long deathsSeen = 0;           // the avatar's deaths already told
   eAvatarDeath cause = eAvatarDeath::kNone;
   uint32_t deathShownMs = 0;     // game time at which the last death was noticed
   bool deathShowing = false;
   bool newWorldAsked = false;
   uint32_t newWorldAskedMs = 0;  // time source when N asked
+  long offersSeen = 0;           // the evolutions offered already told
+  bool offerShowing = false;
 };
 extern cNotices gNotices;
 
+// Opening the help pauses a running game; closing it resumes the game only if the help paused
+// it, so a game paused before stays paused.
 void ToggleHelp();
 void CloseHelp();
 // Back to the start-up state (tests).
@@ -36,6 +43,12 @@ void ResetNotices();
 void ObserveAvatarDeaths(const cWorldCounters& counters, uint32_t nowMs);
 // The death notice's lines now, none when it is not showing.
 std::vector<std::string> DeathNoticeLines(uint32_t nowMs);
+// Every frame: an evolution offered by a new day since the last frame is told until it is
+// spent (canEvolve cleared). The one the game starts with is left to the help: telling it would
+// change the game's first screen.
+void ObserveEvolutionOffers(const cWorldCounters& counters, bool canEvolve);
+// The evolution notice's lines, none when it is not showing.
+std::vector<std::string> EvolutionNoticeLines();
 // The help overlay's lines; a line starting with '#' is a heading (the '#' is not shown).
 const std::vector<std::string>& HelpLines();
 // The help's last line: the seed of the world being played, to share it.

@@ -1,5 +1,5 @@
 // Drawing the notices over the finished scene: the help overlay, the status box ("Paused" or
-// the speed), the death notice and the new-world question.
+// the speed), the death notice, the evolution on offer and the new-world question.
 #include <GL/glut.h>
 
 #include "game/game_clock.h"
@@ -42,12 +42,16 @@ void DrawNotices() {
   const std::vector<std::string> death = DeathNoticeLines(now);
   const std::string status = StatusNotice(gGameState.paused, gGameState.speed);
   const std::vector<std::string> question = NewWorldQuestionLines(TimeGetTime());
-  if (status.empty() && death.empty() && question.empty() && !gNotices.helpVisible) return;
+  ObserveEvolutionOffers(gWorld->counters, can_evolve);
+  const std::vector<std::string> offer = EvolutionNoticeLines();
+  if (status.empty() && death.empty() && question.empty() && offer.empty() && !gNotices.helpVisible) return;
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
   if (!question.empty()) DrawTextBox(question, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
   if (!status.empty()) DrawTextBox({status}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
+  // Below "Paused" and below the death notice's rows, clear of both.
+  if (!offer.empty()) DrawTextBox(offer, eBoxPlace::kRight, 180, kNoticeLineHeight, large, true);
   if (gNotices.helpVisible) {
     std::vector<std::string> help = HelpLines();
     help.push_back(WorldSeedLine(WorldSeed()));

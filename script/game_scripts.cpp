@@ -2,6 +2,8 @@
 #include "script/game_scripts.h"
 
 #include <cstdio>
+#include <set>
+#include <utility>
 
 #include "platform/data_file.h"
 #include "script/bound_names.h"
@@ -23,6 +25,7 @@ const cGameScriptSource kSources[kGameScriptCount] = {
 
 cScriptProgram gPrograms[kGameScriptCount];
 cScriptCode gCodes[kGameScriptCount];
+std::set<std::pair<eGameScript, int>> gReported;
 }  // namespace
 
 const cGameScriptSource& GameScriptSource(eGameScript script) {
@@ -38,7 +41,7 @@ cScriptCode& GameScriptCode(eGameScript script) {
 }
 
 int CompileScriptText(const char* file, const std::string& text, cScriptProgram& program) {
-  const int result = ParseScript(text.c_str(), program);
+  const int result = ParseScript(text.c_str(), program, file);
   // The parser's message alone does not say which of seven files stopped.
   if (result == 1) std::printf("%s:%d: parse error here\n", file, ScriptTokenLine());
   if (result == 2) std::printf("%s:%d: parser stack overflow here\n", file, ScriptTokenLine());
@@ -60,7 +63,10 @@ void ResetGameScripts() {
   ResetScriptSymbols();
   for (cScriptProgram& program : gPrograms) program = cScriptProgram();
   for (cScriptCode& code : gCodes) code = cScriptCode();
+  gReported.clear();
 }
+
+bool FirstReportOf(eGameScript script, int slot) { return gReported.emplace(script, slot).second; }
 
 // Parse results are ignored: a file with a syntax error keeps what compiled before the error
 // and gets no fallback.

@@ -47,3 +47,7 @@ void InitGameScripts();
 
 // Empties the symbol table and the seven programs (tests and tools that start over).
 void ResetGameScripts();
+
+// True the first time it is asked for this script and slot since the scripts were last reset:
+// a bad value a script writes is told once, not on every one of its runs.
+bool FirstReportOf(eGameScript script, int slot);

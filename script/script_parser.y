@@ -32,7 +32,10 @@ static int zsplex() {
   return token;
 }
 
-static void zsperror(const char* message) { std::printf("%s\n", message); }
+static void zsperror(const char* message) {
+  EndScriptCommentLine();
+  std::printf("%s\n", message);
+}
 
 namespace {
 cScriptProgram* gTargetProgram = nullptr;
@@ -129,8 +132,10 @@ expression
 
 %%
 
-int32_t ParseScript(const char* text, cScriptProgram& program) {
-  BeginScriptScan(text);
+int32_t ParseScript(const char* text, cScriptProgram& program, const char* name) {
+  BeginScriptScan(text, name);
   gTargetProgram = &program;
-  return zspparse();
+  const int32_t result = zspparse();
+  EndScriptCommentLine();
+  return result;
 }

@@ -124,17 +124,17 @@ TEST_F(ConfigTest, GameKeysAreConvertedAsTheGameHoldsThem) {
   EXPECT_EQ(gCamera.pitch, 12.0f) << "the top-down view leaves the pitch alone";
   gDayClock.is_day = false;
   gWorld->motive_clock_ms = 5;
-  Read("[game]\nmin_camera_dist=-1\nmax_camera_dist=0x20\ndefault_camera_dist=40\n"
-       "carcass_decay_time=4294968\niso_cam=2\ntree_cover_distance=7\nvictory_points=-2\n"
+  Read("[game]\nmin_camera_dist=0b11\nmax_camera_dist=0x20\ndefault_camera_dist=40\n"
+       "carcass_decay_time=4294968\niso_cam=2\ntree_cover_distance=-1\nvictory_points=-2\n"
        "day_length=120\nnight_length=45\nmotive_cycle=250\nnesting_cycle=300\n[combat]\nturn_speed=1500\n"
        "[species]\nnum_critters=-3\n");
-  EXPECT_EQ(gCamera.minDistance, 4294967296.0f) << "int as float takes the integer as unsigned";
+  EXPECT_EQ(gCamera.minDistance, 3.0f);
   EXPECT_EQ(gCamera.maxDistance, 32.0f);
   EXPECT_EQ(gCamera.distance, 40.0f);
   EXPECT_EQ(gConfig.carcass_decay_time, 704.0f) << "seconds times 1000, wrapping as an unsigned product";
   EXPECT_TRUE(gCamera.iso_cam);
   EXPECT_EQ(gCamera.pitch, 50.0f) << "the follow view starts pitched at 50 degrees";
-  EXPECT_EQ(gConfig.tree_cover_distance, 7.0f);
+  EXPECT_EQ(gConfig.tree_cover_distance, 4294967296.0f) << "int as float takes the integer as unsigned";
   EXPECT_EQ(gConfig.victory_points, -2);
   EXPECT_EQ(gDayClock.day_ms, 120000u);
   EXPECT_EQ(gDayClock.night_ms, 45000u);
@@ -192,6 +192,7 @@ TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
   const std::string kDayCycle =
       "ZOMA.ini: game.day_length and game.night_length make a day cycle of 0 ms; using 150 and 3";
   const std::string kProportions = "ZOMA.ini: the speciesN.proportion values total ";
+  const std::string kTooLong = " is longer than the game's millisecond clock can count; using 2147483 (about 24.9 days)";
   const struct {
     std::string ini;
     std::vector<std::string> diagnostics;
@@ -204,6 +205,10 @@ TEST_F(ConfigTest, MendedValuesAreReplacedAndReported) {
       {"[game]\nevolve_interval=-3\n", {"ZOMA.ini: game.evolve_interval=-3 is below 1; using 1"}, {10}, 1},
       {"[game]\nday_length=0\nnight_length=0\n", {kDayCycle}},
       {"[game]\nday_length=-3\nnight_length=3\n", {NegativeMsWarning("game.day_length=-3", "4294964296"), kDayCycle}},
+      {"[game]\nday_length=2147483647\nnight_length=2147484\n",
+       {"ZOMA.ini: game.day_length=2147483647" + kTooLong, "ZOMA.ini: game.night_length=2147484" + kTooLong},
+       {10}, 3, 2147483000, 2147483000},
+      {"[game]\nday_length=2147483\nnight_length=2147483\n", {}, {10}, 3, 2147483000, 2147483000},
       {"[species]\nnum_species=3\n[species1]\nproportion=0\n[species2]\nproportion=0\n[species3]\nproportion=0\n",
        {kProportions + "0; using 1 for each species"}, {1, 2, 3}},
       {"[species]\nnum_species=2\n[species1]\nproportion=10\n[species2]\nproportion=-10\n",
@@ -264,24 +269,33 @@ TEST_F(ConfigTest, SpeciesAndCritterCountsAreBounded) {
   EXPECT_EQ(gConfig.num_critters, 10000) << "a count given on the command line is bounded alike";
 }
 
-// Limits that cannot show the world take the shipped ones; any that can stay as they are.
+// Limits that cannot show the world take the shipped ones; any that can stay as they are. The
+// smallest distance wins over the largest, so one at the far plane or past it blinds the game.
 TEST_F(ConfigTest, CameraLimitsThatCannotShowTheWorldAreMended) {
+  const auto beyond = [](const char* value) {
+    return "ZOMA.ini: game.min_camera_dist=" + std::string(value) + " puts the camera beyond the farthest it sees (1000); "
+                                                                    "using 15";
+  };
   const struct {
     const char* ini;
     float min, max, distance;
-    bool mended;
+    std::vector<std::string> diagnostics;
   } cases[] = {
-      {"min_camera_dist=5\ndefault_camera_dist=7\n", 15, 150, 50, true},
-      {"max_camera_dist=0\nmin_camera_dist=20\n", 15, 150, 50, true},
-      {"max_camera_dist=1\n", 0, 1, 0, false},
-      {"max_camera_dist=90\nmin_camera_dist=100\ndefault_camera_dist=0\n", 100, 90, 0, false},
+      {"min_camera_dist=5\ndefault_camera_dist=7\n", 15, 150, 50, {kCameraMend}},
+      {"max_camera_dist=0\nmin_camera_dist=20\n", 15, 150, 50, {kCameraMend}},
+      {"max_camera_dist=1\n", 0, 1, 0, {}},
+      {"max_camera_dist=90\nmin_camera_dist=100\ndefault_camera_dist=0\n", 100, 90, 0, {}},
+      {"max_camera_dist=150\nmin_camera_dist=999\ndefault_camera_dist=50\n", 999, 150, 50, {}},
+      {"max_camera_dist=150\nmin_camera_dist=100000\ndefault_camera_dist=50\n", 15, 150, 50, {beyond("100000")}},
+      {"max_camera_dist=150\nmin_camera_dist=-50\ndefault_camera_dist=50\n", 15, 150, 50, {beyond("-50")}},
+      {"min_camera_dist=1000\n", 15, 150, 50, {beyond("1000"), kCameraMend}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.ini);
     Read(std::string("[game]\n") + c.ini);
     EXPECT_EQ(std::vector<float>({gCamera.minDistance, gCamera.maxDistance, gCamera.distance}),
               std::vector<float>({c.min, c.max, c.distance}));
-    EXPECT_EQ(gConfigDiagnostics, (c.mended ? std::vector{kCameraMend} : std::vector<std::string>{}));
+    EXPECT_EQ(gConfigDiagnostics, c.diagnostics);
   }
 }
 

@@ -3,14 +3,23 @@
 #include <gtest/gtest.h>
 
 #include "app/input.h"
+#include "game/game_clock.h"
+#include "game/game_state.h"
+#include "platform/time_source.h"
 #include "render/latin1_text.h"
 #include "render/notices.h"
 
 namespace {
 class NoticesTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetNotices(); }
-  void TearDown() override { ResetNotices(); }
+  void SetUp() override {
+    ResetNotices();
+    ResetGameState();
+  }
+  void TearDown() override {
+    ResetNotices();
+    ResetGameState();
+  }
 };
 
 TEST_F(NoticesTest, HAndF1ToggleTheHelpAndEscCloses) {
@@ -31,6 +40,39 @@ TEST_F(NoticesTest, HAndF1ToggleTheHelpAndEscCloses) {
     step.press();
     EXPECT_EQ(gNotices.helpVisible, step.visibleAfter) << step.name;
   }
+}
+
+// A player reading help does not starve: the game waits while it is open. Closing it resumes
+// only a game the help paused, and only if the player has not resumed it meanwhile.
+TEST_F(NoticesTest, HelpPausesARunningGameAndResumesOnlyWhatItPaused) {
+  SetManualTime(1000);
+  StartGameClock();
+  const auto press = [](char key, uint32_t nowMs) {
+    SetManualTime(nowMs);
+    OnKeyboard(key, 0, 0);
+  };
+  press('h', 3000);
+  EXPECT_TRUE(gGameState.paused);
+  SetManualTime(9000);
+  EXPECT_EQ(GameTime(), 2000u) << "game time stands while help is open";
+  press('h', 9000);
+  EXPECT_FALSE(gGameState.paused) << "closing resumes what the help paused";
+  SetManualTime(9500);
+  EXPECT_EQ(GameTime(), 2500u) << "and goes on from where it stood";
+
+  press('p', 9500);
+  press('h', 10000);
+  press(27, 12000);
+  EXPECT_TRUE(gGameState.paused) << "a game paused before the help stays paused";
+  press('p', 12000);
+
+  press('h', 13000);
+  press('p', 14000);  // the player resumes with the help open
+  EXPECT_FALSE(gGameState.paused);
+  press('h', 15000);
+  EXPECT_FALSE(gGameState.paused) << "the player's resume stands";
+  EXPECT_EQ(GameTime(), 2500u + 2000u) << "no time lost or gained: 12000 to 13000 and 14000 to 15000 ran";
+  UseRealTime();
 }
 
 TEST_F(NoticesTest, ADeathIsToldByItsCauseForSixSecondsOfGameTime) {
@@ -57,6 +99,30 @@ TEST_F(NoticesTest, ADeathIsToldByItsCauseForSixSecondsOfGameTime) {
     ObserveAvatarDeaths(counters, now + kDeathNoticeMs);
     EXPECT_TRUE(DeathNoticeLines(now + kDeathNoticeMs).empty()) << "gone";
     now += 2 * kDeathNoticeMs;
+  }
+}
+
+// An evolution a new day offers is shown until it is spent; the one the game starts with is not
+// (the first screen stays as it was), nor one already spent when the frame sees the offer.
+TEST_F(NoticesTest, AnOfferedEvolutionIsShownUntilItIsSpent) {
+  cWorldCounters counters;
+  const struct {
+    const char* step;
+    long offers;
+    bool canEvolve, shown;
+  } steps[] = {
+      {"start-up, with an evolution to spend", 0, true, false},
+      {"a new day offers one", 1, true, true},
+      {"still waiting", 1, true, true},
+      {"spent", 1, false, false},
+      {"no new offer", 1, true, false},
+      {"offered and spent between two frames", 2, false, false},
+      {"offered again", 3, true, true},
+  };
+  for (const auto& step : steps) {
+    counters.evolutions_offered = step.offers;
+    ObserveEvolutionOffers(counters, step.canEvolve);
+    EXPECT_EQ(!EvolutionNoticeLines().empty(), step.shown) << step.step;
   }
 }
 

@@ -3,6 +3,7 @@
 // every symbol however many names the scripts use.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -128,6 +129,44 @@ TEST_F(ScriptHooksTest, CombatSwapsInAttackerAndDefender) {
   EXPECT_EQ(SixValues(defender), SixValues(MakeCritter(10)));
 }
 
+// A NaN written back is no value: the game keeps what it had (a NaN health would never reach
+// 0), and each script and name is told once however often the script runs; other strange
+// values, infinity included, are taken.
+TEST_F(ScriptHooksTest, NotANumberWrittenBackKeepsTheGameValueWithOneWarning) {
+  const std::string kKeeps = " to not-a-number; the game keeps the value it had\n";
+  for (const cMotiveHook& hook : kMotiveHooks) {
+    SCOPED_TRACE(hook.name);
+    FreshScriptSymbols();
+    Compile(hook.script, "health = 0/0 hunger = 1/0 speed = 0/0");
+    const std::string file = GameScriptSource(hook.script).file;
+    for (int run = 1; run <= 2; ++run) {
+      cKeltoGameCritter critter = MakeCritter(10);
+      testing::internal::CaptureStdout();
+      hook.run(&critter);
+      EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                run == 1 ? "warning: " + file + " set health" + kKeeps + "warning: " + file + " set speed" + kKeeps : "");
+      EXPECT_EQ(critter.health, 11.0f);
+      EXPECT_EQ(critter.speed, 15.0f);
+      EXPECT_EQ(critter.hunger, INFINITY);
+    }
+  }
+  Compile(eGameScript::kCombat, "other_health = 0/0 health = 1");
+  cKeltoGameCritter attacker = MakeCritter(1), defender = MakeCritter(2);
+  testing::internal::CaptureStdout();
+  RunCombatScript(&attacker, &defender);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "warning: combat.txt set other_health" + kKeeps);
+  EXPECT_EQ(defender.health, 3.0f);
+  EXPECT_EQ(attacker.health, 1.0f);
+  Compile(eGameScript::kSpeciesEvolve, "attack = 0/0 defend = 7");
+  cSpeciesRecord species;
+  species.attack = 30;
+  testing::internal::CaptureStdout();
+  RunSpeciesEvolveScript(species);
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "warning: species_evolve.txt set attack" + kKeeps);
+  EXPECT_EQ(species.attack, 30.0f);
+  EXPECT_EQ(species.defend, 7.0f);
+}
+
 TEST_F(ScriptHooksTest, EveryRunStartsFromAFreshFrame) {
   Compile(eGameScript::kCombat, "other_health = damage + seconds damage = 5 seconds = 7");
   for (int run = 1; run <= 2; ++run) {
@@ -201,6 +240,12 @@ TEST_F(EvolutionPointsTest, AdvancesBuildOnTheStartUpValues) {
   expected[kSlotWalkSpeed] = 1.25f, expected[kSlotRunSpeed] = 3, expected[kSlotSpecies] = 4;
   expected[kSlotClimb] = 0.5f, expected[kSlotSwim] = 0.25f;
   EXPECT_EQ(gEvolutionBaseFrame, expected) << "the base frame holds only the start-up abilities";
+  Compile(eGameScript::kEvolutionPoints, "attack = 0/0");
+  testing::internal::CaptureStdout();
+  RunEvolutionPointsScript();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "warning: evolutionPoints.txt set attack to not-a-number; the game keeps the value it had\n");
+  EXPECT_EQ(avatar_->attack, 80.0f) << "the value of the run before";
 }
 
 TEST_F(EvolutionPointsTest, StartUpWithNoFilesUsesEveryFallback) {
@@ -244,7 +289,8 @@ TEST_F(ScriptHooksTest, StartUpCompilesFilesFromTheCurrentDirectory) {
   cScratchFolder::Write("species_evolve.txt", std::string("attack = attack + 1\0attack = 0", 30));
   testing::internal::CaptureStdout();
   InitGameScripts();
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), " strike\rparse error\nnesting.txt:1: parse error here\n");
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), " strike\r\nparse error\nnesting.txt:1: parse error here\n")
+      << "a script's comment text ends its line";
 
   cKeltoGameCritter attacker = MakeCritter(10), defender = MakeCritter(50);
   RunCombatScript(&attacker, &defender);

@@ -34,8 +34,10 @@ TEST_F(ScriptToolTest, CheckStatusesAndMessages) {
       {"error at the end", "if (a)\n b = 1\n\n", 1, "parse error\ns.txt:2: parse error here\ns.txt: 4 instructions\n", ""},
       {"stack overflow", "x = " + std::string(10001, '(') + "1", 2,
        "parser stack overflow\ns.txt:1: parser stack overflow here\ns.txt: 0 instructions\n", ""},
-      {"token too long", "x = " + std::string(16383, 'z'), 2, "",
-       "input buffer overflow, can't enlarge buffer because scanner uses REJECT\n"},
+      {"token too long", "# a note\nx = " + std::string(16383, 'z'), 2, " a note\n",
+       "s.txt: input buffer overflow, can't enlarge buffer because scanner uses REJECT\n"},
+      {"comment before a syntax error", "# a note\nb = 2;", 1,
+       " a note\nparse error\ns.txt:2: parse error here\ns.txt: 2 instructions\n", ""},
   };
   for (const cCheckCase& c : cases) {
     cScratchFolder::Write("s.txt", c.text);
@@ -68,6 +70,22 @@ TEST_F(ScriptToolTest, UnreadableFilesEndWith3AndUsageErrorsWith2) {
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_EQ(Lines(result.err).size(), 1u) << arguments << ": " << result.err;
   }
+}
+
+// A seed that is not a whole 32-bit number would otherwise be read as far as it goes (0 for
+// "abc", 1 for "1x", the largest number for 23 digits) and repeat some other run.
+TEST_F(ScriptToolTest, RunRefusesASeedThatIsNoWhole32BitNumber) {
+  cScratchFolder::Write("s.txt", "x = RAND");
+  for (const char* seed : {"abc", "1x", "12345678901234567890123", "4294967296", "-1", "", " 7"}) {
+    const cToolResult result = RunShell(std::string("zoma-script run s.txt --seed '") + seed + "'");
+    EXPECT_EQ(result.status, 2) << seed;
+    EXPECT_EQ(result.err, std::string("zoma-script: --seed takes a whole number from 0 to 4294967295, not ") + seed +
+                              " (zoma-script --help lists the options)\n");
+    EXPECT_EQ(result.out, "") << seed;
+  }
+  const cToolResult largest = RunShell("zoma-script run s.txt --seed 4294967295");
+  EXPECT_EQ(largest.status, 0) << largest.err;
+  EXPECT_EQ(largest.out, RunShell("zoma-script run s.txt --seed 4294967295").out) << "the same seed, the same draw";
 }
 
 TEST_F(ScriptToolTest, ShippedScriptsCompileCleanly) {

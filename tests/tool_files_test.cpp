@@ -88,4 +88,68 @@ TEST_F(ToolFilesTest, SimRunsWithFoldersForItsFiles) {
   EXPECT_TRUE(Has(result.err, "combat.txt is a folder; it counts as missing\n")) << result.err;
   EXPECT_TRUE(Has(result.err, "species_evolve.txt is a folder; it counts as missing\n")) << result.err;
 }
+// Every file the lab writes that cannot be written ends the run with one line naming it and
+// why, and a non-zero status: a missing folder, and a full disk found only on closing. gnuplot's
+// drawing never spills onto the terminal. A one-seed sweep keeps the game's own lines quiet, and
+// two days keep gnuplot from warning of a one-day axis.
+TEST_F(ToolFilesTest, SimTellsEveryFileItCannotWrite) {
+  const struct {
+    const char* option;
+    const char* path;
+    const char* why;
+  } cases[] = {
+      {"--csv", "/dev/full", "No space left on device"},
+      {"--csv", "/no/such/folder/sweep.csv", "No such file or directory"},
+      {"--plot", "/dev/full", "No space left on device"},
+      {"--plot", "/no/such/folder/sweep.svg", "No such file or directory"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.option) + " " + c.path);
+    const cToolResult result = RunShell("zoma-sim --data " ZOMA_SOURCE_DIR "/data --seeds 1-1 --days 2 --critters 5 " +
+                                        std::string(c.option) + " " + c.path);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, "zoma-sim: cannot write " + std::string(c.path) + ": " + c.why + "\n");
+  }
+  const cToolResult drawn = RunShell("zoma-sim --data " ZOMA_SOURCE_DIR "/data --seeds 1-1 --days 2 --critters 5 "
+                                     "--plot sweep.svg --csv sweep.csv");
+  EXPECT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_TRUE(Has(ReadText("sweep.svg"), "</svg>"));
+  EXPECT_EQ(Lines(ReadText("sweep.csv")).size(), 3u);
+}
+
+// A day of weeks would keep the lab ticking for hours with no line: refused at once, with the
+// length named. Day and night are added without wrapping round.
+TEST_F(ToolFilesTest, SimRefusesDaysTooLongToRun) {
+  const struct {
+    const char* ini;
+    const char* seconds;
+  } cases[] = {
+      {"day_length=-120\n", "4294850"},
+      {"day_length=2147483647\n", "2147486"},
+      {"day_length=86398\nnight_length=3\n", "86401"},
+      {"day_length=-1\nnight_length=-1\n", "8589932"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.ini);
+    cScratchFolder::WriteIni(std::string("[game]\n") + c.ini);
+    for (const char* seeds : {"--seed 1", "--seeds 1-4"}) {
+      const cToolResult result = RunShell(std::string("zoma-sim --data . --days 2 ") + seeds);
+      EXPECT_EQ(result.status, 1);
+      EXPECT_EQ(result.err, "zoma-sim: a day and night here last " + std::string(c.seconds) +
+                                " s of game time (day_length + night_length); the lab runs days of at most 86400 s "
+                                "(24 hours)\n");
+      EXPECT_EQ(result.out, "");
+    }
+  }
+}
+
+// One seed or a range of them, not both: whichever came last would otherwise win silently.
+TEST_F(ToolFilesTest, SimRefusesASeedWithASeedRange) {
+  for (const char* options : {"--seed 1 --seeds 1-2", "--seeds 1-2 --seed 1"}) {
+    const cToolResult result = RunShell(std::string("zoma-sim --data " ZOMA_SOURCE_DIR "/data --days 1 ") + options);
+    EXPECT_EQ(result.status, 2) << options;
+    EXPECT_EQ(result.err, "zoma-sim: give either --seed N or --seeds A-B, not both (zoma-sim --help lists the options)\n")
+        << options;
+  }
+}
 }  // namespace

@@ -99,6 +99,7 @@ TEST_F(WorldTickTest, NewDaysCountAndGrantEvolutionsEveryInterval) {
   }
   // The avatar dies in day 5's night: days 5, 6 and 7 count again from 1.
   EXPECT_EQ(grantedOn, (std::vector<int>{3, 7}));
+  EXPECT_EQ(gWorld->counters.evolutions_offered, 2) << "each offer is counted, for the player's notice";
   EXPECT_EQ(days_alive, 3);
   EXPECT_TRUE(nest_move_allowed);
   EXPECT_FLOAT_EQ(critter->walk_speed, 2.5f) << "species values are copied in on a new day";

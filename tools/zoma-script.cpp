@@ -3,6 +3,8 @@
 // instructions; `run` runs one script once over values given on the command line.
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -62,10 +64,7 @@ int CompileReported(const char* file, cScriptProgram& program) {
     std::fprintf(stderr, "zoma-script: %s %s\n", file, read.problem.c_str());
     return kUnreadableStatus;
   }
-  const int result = CompileScriptText(file, read.text, program);
-  // The game runs comment text on without line ends; here it ends its line before ours.
-  if (result == 0 && ScriptCommentEchoed()) std::putchar('\n');
-  return result;
+  return CompileScriptText(file, read.text, program);
 }
 
 void PrintListing(const cScriptProgram& program) {
@@ -119,6 +118,17 @@ bool SetSlot(const char* assignment, float* slots) {
   return true;
 }
 
+// The random source's seed: a whole decimal number of 32 bits, nothing before or after it.
+bool ParseSeed(const char* text, uint32_t& seed) {
+  if (*text < '0' || *text > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long value = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0' || value > UINT32_MAX) return false;
+  seed = static_cast<uint32_t>(value);
+  return true;
+}
+
 struct cRunRequest {
   const char* file = nullptr;
   std::vector<const char*> assignments;
@@ -132,7 +142,9 @@ std::optional<int> ParseRunArguments(int argc, char** argv, cRunRequest& request
     if (std::strcmp(argv[i], "--seed") == 0) {
       if (i + 1 >= argc) return UsageMistake("--seed needs a number");
       request.seeded = true;
-      request.seed = static_cast<uint32_t>(std::strtoul(argv[++i], nullptr, 10));
+      if (!ParseSeed(argv[++i], request.seed)) {
+        return UsageMistake("--seed takes a whole number from 0 to 4294967295, not " + std::string(argv[i]));
+      }
     } else if (const std::optional<int> status = StrayOption(argv[i])) {
       return status;
     } else if (std::strchr(argv[i], '=') || request.file) {

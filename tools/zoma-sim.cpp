@@ -20,6 +20,7 @@
 #include "app/data_folder.h"
 #include "platform/standard_options.h"
 #include "tools/lab/day_figures.h"
+#include "tools/lab/output_file.h"
 #include "tools/lab/plot.h"
 #include "tools/lab/progress.h"
 #include "tools/lab/seed_run.h"
@@ -30,6 +31,7 @@ namespace {
 struct cOptions {
   std::optional<std::string> data;  // --data
   cRunOptions run;
+  bool seed = false;   // --seed given
   bool sweep = false;  // --seeds given
   uint32_t lastSeed = 1;
   long jobs = 0;  // 0: one per core
@@ -89,6 +91,7 @@ bool ApplyOption(const std::string& flag, const char* value, cOptions& options) 
     options.data = value;
   } else if (flag == "--seed" && ParseNumber(value, UINT32_MAX, number)) {
     options.run.seed = options.lastSeed = static_cast<uint32_t>(number);
+    options.seed = true;
   } else if (flag == "--seeds") {
     return ParseSeedRange(value, options);
   } else if (flag == "--jobs" && ParseNumber(value, 1024, number) && number > 0) {
@@ -150,17 +153,12 @@ std::string FromStartFolder(const std::string& path, const std::string& startFol
 }
 
 bool WriteCsv(const std::string& path, const std::vector<std::vector<cDayFigures>>& seeds) {
-  std::FILE* file = std::fopen(path.c_str(), "w");
-  if (!file) {
-    std::fprintf(stderr, "zoma-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
-    return false;
-  }
   const size_t species = seeds.empty() || seeds.front().empty() ? 0 : seeds.front().front().speciesCounts.size();
-  std::fprintf(file, "%s\n", CsvHeader(species).c_str());
+  std::string text = CsvHeader(species) + "\n";
   for (const std::vector<cDayFigures>& days : seeds) {
-    for (const cDayFigures& day : days) std::fprintf(file, "%s\n", CsvRow(day).c_str());
+    for (const cDayFigures& day : days) text += CsvRow(day) + "\n";
   }
-  return std::fclose(file) == 0;
+  return WriteOutputFile(path, text);
 }
 
 // One seed in this process, its day lines printed as the days end, then the closing line.
@@ -211,10 +209,13 @@ bool RunSeedRange(const cOptions& options, std::FILE* out, std::vector<std::vect
 int main(int argc, char** argv) {
   cOptions options;
   if (const std::optional<int> status = ParseOptions(argc, argv, options)) return *status;
+  // Either would silently override the other, depending on the order given.
+  if (options.seed && options.sweep) return UsageError("zoma-sim", "give either --seed N or --seeds A-B, not both");
   char startFolder[4096];
   if (!getcwd(startFolder, sizeof startFolder)) std::strcpy(startFolder, ".");
   // The game reads ZOMA.ini and its scripts from the current directory.
   if (!EnterDataFolder("zoma-sim", options.data)) return 1;
+  if (!ConfiguredDaysCanBeRun()) return 1;
   std::FILE* results = SeparateResultsFromGameOutput();
   std::vector<std::vector<cDayFigures>> seeds;
   const bool ran = options.sweep ? RunSeedRange(options, results, seeds) : RunOneSeed(options, results, seeds);

@@ -2,6 +2,8 @@
 #include "world/script_hooks.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "script/bound_names.h"
 #include "script/game_scripts.h"
@@ -14,6 +16,24 @@ std::array<float, kScriptSlotCount> gEvolutionBaseFrame = {};
 namespace {
 float gIsDaySlot = 1.0f;  // a run of the game starts by day
 
+// Kept out of line: the hooks run many times a tick, and this almost never.
+[[gnu::cold, gnu::noinline]] void ReportNotANumber(eGameScript script, int slot) {
+  if (!FirstReportOf(script, slot)) return;
+  std::printf("warning: %s set %s to not-a-number; the game keeps the value it had\n", GameScriptSource(script).file,
+              ScriptSymbolTable[static_cast<size_t>(slot)].c_str());
+  std::fflush(stdout);  // seen at once even when standard output is a file
+}
+
+// A script may write any float back. One that is not a number is no value at all, so the game
+// keeps the value it had: a NaN health would never fall to 0, and the bars would fill their frames.
+inline void CopyBack(const float* slots, int slot, eGameScript script, float& field) {
+  if (__builtin_expect(std::isnan(slots[slot]), 0)) {
+    ReportNotANumber(script, slot);
+  } else {
+    field = slots[slot];
+  }
+}
+
 // A critter's six motive and combat values, at slot base (the attacker's) or base + 6.
 void FillCritterSlots(float* slots, int base, const cKeltoGameCritter& critter) {
   slots[base + kSlotHunger] = critter.hunger;
@@ -24,13 +44,13 @@ void FillCritterSlots(float* slots, int base, const cKeltoGameCritter& critter) 
   slots[base + kSlotSpeed] = critter.speed;
 }
 
-void CopyCritterSlots(const float* slots, int base, cKeltoGameCritter& critter) {
-  critter.hunger = slots[base + kSlotHunger];
-  critter.health = slots[base + kSlotHealth];
-  critter.energy = slots[base + kSlotEnergy];
-  critter.attack = slots[base + kSlotAttack];
-  critter.defend = slots[base + kSlotDefend];
-  critter.speed = slots[base + kSlotSpeed];
+void CopyCritterSlots(const float* slots, int base, eGameScript script, cKeltoGameCritter& critter) {
+  CopyBack(slots, base + kSlotHunger, script, critter.hunger);
+  CopyBack(slots, base + kSlotHealth, script, critter.health);
+  CopyBack(slots, base + kSlotEnergy, script, critter.energy);
+  CopyBack(slots, base + kSlotAttack, script, critter.attack);
+  CopyBack(slots, base + kSlotDefend, script, critter.defend);
+  CopyBack(slots, base + kSlotSpeed, script, critter.speed);
 }
 
 // The avatar-motives, move-nest, carry-carcass and nesting hooks share one shape; only the
@@ -42,7 +62,7 @@ void RunMotiveScript(eGameScript script, cKeltoGameCritter& critter, float secon
   slots[kSlotSeconds] = seconds;
   slots[kSlotIsDay] = gIsDaySlot;
   code.Run();
-  CopyCritterSlots(slots, kSlotHunger, critter);
+  CopyCritterSlots(slots, kSlotHunger, script, critter);
 }
 }  // namespace
 
@@ -68,8 +88,8 @@ void RunCombatScript(cKeltoGameCritter* attacker, cKeltoGameCritter* defender) {
   FillCritterSlots(slots, kSlotOtherHunger, *defender);
   slots[kSlotIsDay] = gIsDaySlot;
   code.Run();
-  CopyCritterSlots(slots, kSlotHunger, *attacker);
-  CopyCritterSlots(slots, kSlotOtherHunger, *defender);
+  CopyCritterSlots(slots, kSlotHunger, eGameScript::kCombat, *attacker);
+  CopyCritterSlots(slots, kSlotOtherHunger, eGameScript::kCombat, *defender);
 }
 
 void RunSpeciesEvolveScript(cSpeciesRecord& species) {
@@ -82,10 +102,11 @@ void RunSpeciesEvolveScript(cSpeciesRecord& species) {
   slots[kSlotSpecies] = static_cast<float>(species.index);
   slots[kSlotCurrentDay] = static_cast<float>(total_days);
   code.Run();
-  species.attack = slots[kSlotAttack];
-  species.defend = slots[kSlotDefend];
-  species.walk_speed = slots[kSlotWalkSpeed];
-  species.run_speed = slots[kSlotRunSpeed];
+  constexpr eGameScript kScript = eGameScript::kSpeciesEvolve;
+  CopyBack(slots, kSlotAttack, kScript, species.attack);
+  CopyBack(slots, kSlotDefend, kScript, species.defend);
+  CopyBack(slots, kSlotWalkSpeed, kScript, species.walk_speed);
+  CopyBack(slots, kSlotRunSpeed, kScript, species.run_speed);
 }
 
 void EvolveAllSpecies() {
@@ -116,11 +137,12 @@ void RunEvolutionPointsScript() {
 }
 
 void ApplyEvolutionResult(cKeltoGameCritter* avatar, const float* slots) {
-  avatar->attack = slots[kSlotAttack];
-  avatar->defend = slots[kSlotDefend];
-  avatar->stealth = slots[kSlotStealth];
-  avatar->walk_speed = slots[kSlotWalkSpeed];
-  avatar->run_speed = slots[kSlotRunSpeed];
-  avatar->climb = slots[kSlotClimb];
-  avatar->swim = slots[kSlotSwim];
+  constexpr eGameScript kScript = eGameScript::kEvolutionPoints;
+  CopyBack(slots, kSlotAttack, kScript, avatar->attack);
+  CopyBack(slots, kSlotDefend, kScript, avatar->defend);
+  CopyBack(slots, kSlotStealth, kScript, avatar->stealth);
+  CopyBack(slots, kSlotWalkSpeed, kScript, avatar->walk_speed);
+  CopyBack(slots, kSlotRunSpeed, kScript, avatar->run_speed);
+  CopyBack(slots, kSlotClimb, kScript, avatar->climb);
+  CopyBack(slots, kSlotSwim, kScript, avatar->swim);
 }

@@ -15,8 +15,9 @@ struct cSpeciesRecord;
 void SetScriptIsDay(bool isDay);
 
 // Each hook runs its script once over a frame with room for every symbol, holding only what the
-// hook fills (everything else 0). Values are copied back unchecked: a script may set any float,
-// NaN included.
+// hook fills (everything else 0). Values are copied back as they are (negative and infinite
+// ones included), except not-a-number: the game value then keeps what it had, and a line
+// "warning: FILE set NAME to not-a-number; ..." says so, once per script and name.
 // Does nothing while the critter is fighting.
 void RunAvatarMotivesScript(cKeltoGameCritter* critter, int32_t cycleMs);
 void RunMoveNestScript(cKeltoGameCritter* critter);

@@ -1,6 +1,7 @@
 // Running totals of what happened in the world: fights, deaths (by species, and the avatar's
 // by cause), the avatar's kills and meals. The rules never read them; the balance lab
-// (zoma-sim) reports them and the shell tells the player how the avatar died.
+// (zoma-sim) reports them and the shell tells the player how the avatar died and when an
+// evolution is on offer.
 #pragma once
 
 #include <vector>
@@ -16,6 +17,7 @@ struct cWorldCounters {
   long avatar_other_deaths = 0;    // health gone some other way (the K key, a script)
   long avatar_kills = 0;           // fights the avatar won: each leaves a carcass
   long avatar_meals = 0;           // carcasses the avatar ate
+  long evolutions_offered = 0;     // new days that made an evolution available
   eAvatarDeath last_avatar_death = eAvatarDeath::kNone;
 
   long AvatarDeaths() const { return avatar_starved + avatar_killed + avatar_other_deaths; }

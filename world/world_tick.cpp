@@ -25,7 +25,10 @@ void StartNewDay(cKeltoGameWorld& world) {
   ++days_alive;
   ++total_days;
   // An interval below 1 would divide by zero; such a setting simply never grants an advance.
-  if (gConfig.evolve_interval > 0 && days_alive % gConfig.evolve_interval == 0) can_evolve = true;
+  if (gConfig.evolve_interval > 0 && days_alive % gConfig.evolve_interval == 0) {
+    can_evolve = true;
+    ++world.counters.evolutions_offered;
+  }
   nest_move_allowed = true;
   EvolveAllSpecies();
   world.RefreshCritterStats();

@@ -4,8 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+
+#include "tools/lab/output_file.h"
 
 namespace {
 size_t SpeciesCount(const std::vector<std::vector<cDayFigures>>& seeds) {
@@ -24,6 +28,44 @@ std::string Quoted(const std::string& text) {
   for (char c : text) quoted += c == '\'' ? std::string("''") : std::string(1, c);
   return quoted + "'";
 }
+
+// The shell's status for a command it cannot find.
+constexpr int kCommandNotFound = 127;
+
+// A file of our own in the temporary folder, for gnuplot's data and drawing; removed at the end.
+class cScratchFile {
+ public:
+  cScratchFile() {
+    const int fd = mkstemp(path_);
+    made_ = fd >= 0;
+    if (made_) {
+      close(fd);
+    } else {
+      std::fprintf(stderr, "zoma-sim: cannot make a scratch file for the plot: %s\n", std::strerror(errno));
+    }
+  }
+  ~cScratchFile() {
+    if (made_) unlink(path_);
+  }
+  cScratchFile(const cScratchFile&) = delete;
+  cScratchFile& operator=(const cScratchFile&) = delete;
+
+  bool Made() const { return made_; }
+  std::string Path() const { return path_; }
+  std::string Text() const {
+    std::string text;
+    std::FILE* file = std::fopen(path_, "r");
+    if (!file) return text;
+    char buffer[8192];
+    for (size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, count);
+    std::fclose(file);
+    return text;
+  }
+
+ private:
+  char path_[32] = "/tmp/zoma-sim-plot-XXXXXX";
+  bool made_ = false;
+};
 
 // Each plot command is built as a list of "item, "; the last separator has to go.
 void EndPlot(std::string& script) {
@@ -86,26 +128,25 @@ std::string PlotScript(const std::vector<std::vector<cDayFigures>>& seeds, const
 }
 
 bool PlotSweep(const std::vector<std::vector<cDayFigures>>& seeds, const std::string& svgPath) {
-  char dataPath[] = "/tmp/zoma-sim-plot-XXXXXX";
-  const int fd = mkstemp(dataPath);
-  if (fd < 0) {
-    std::perror("zoma-sim: plot data");
-    return false;
-  }
-  const std::string data = PlotData(seeds);
-  const bool written = write(fd, data.data(), data.size()) == static_cast<ssize_t>(data.size());
-  close(fd);
-  std::FILE* gnuplot = written ? popen("gnuplot", "w") : nullptr;
+  cScratchFile data, drawing;
+  if (!data.Made() || !drawing.Made() || !WriteOutputFile(data.Path(), PlotData(seeds))) return false;
+  // gnuplot draws into a scratch file and we copy it: gnuplot says nothing through its exit
+  // status when it cannot write, and sends the whole drawing to its standard output instead.
+  std::FILE* gnuplot = popen("exec gnuplot >/dev/null", "w");
   int status = -1;
   if (gnuplot) {
-    const std::string script = PlotScript(seeds, dataPath, svgPath);
+    const std::string script = PlotScript(seeds, data.Path(), drawing.Path());
     std::fwrite(script.data(), 1, script.size(), gnuplot);
     status = pclose(gnuplot);
   }
-  unlink(dataPath);
-  if (status != 0) {
-    std::fprintf(stderr, "zoma-sim: gnuplot could not draw %s (is gnuplot-nox installed?)\n", svgPath.c_str());
+  if (WIFEXITED(status) && WEXITSTATUS(status) == kCommandNotFound) {
+    std::fprintf(stderr, "zoma-sim: cannot run gnuplot for %s (is gnuplot-nox installed?)\n", svgPath.c_str());
     return false;
   }
-  return true;
+  const std::string svg = drawing.Text();
+  if (status != 0 || svg.empty()) {
+    std::fprintf(stderr, "zoma-sim: gnuplot could not draw %s\n", svgPath.c_str());
+    return false;
+  }
+  return WriteOutputFile(svgPath, svg);
 }

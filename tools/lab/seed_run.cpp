@@ -102,6 +102,18 @@ class cDayReport {
 };
 }  // namespace
 
+bool ConfiguredDaysCanBeRun() {
+  ReadConfigurationFile(ConfigurationPath());
+  // Added without wrapping: two long lengths can wrap round to a short cycle.
+  const uint64_t dayMs = static_cast<uint64_t>(gDayClock.day_ms) + gDayClock.night_ms;
+  if (dayMs <= kLongestLabDayMs) return true;
+  std::fprintf(stderr,
+               "zoma-sim: a day and night here last %llu s of game time (day_length + night_length); the lab "
+               "runs days of at most %llu s (24 hours)\n",
+               static_cast<unsigned long long>(dayMs / 1000), static_cast<unsigned long long>(kLongestLabDayMs / 1000));
+  return false;
+}
+
 long RunSeed(const cRunOptions& options, const std::function<void(const cDayFigures&)>& onDay) {
   StartGame(options);
   // A day that never ends (no night, or one shorter than a tick) would keep the loop going for ever.

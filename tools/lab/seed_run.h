@@ -16,6 +16,14 @@ struct cRunOptions {
   bool autopilot = false;
 };
 
+// The longest day and night together that the lab runs: at 21 ms of game time a tick, a day
+// of weeks (a negative day_length lasts about 49.7 days) would tick for hours without a line.
+constexpr uint64_t kLongestLabDayMs = 24ull * 60 * 60 * 1000;
+
+// Reads ZOMA.ini from the current directory and checks that its day and night together last
+// at most kLongestLabDayMs; false, after a line on standard error saying why, when they do not.
+bool ConfiguredDaysCanBeRun();
+
 // Calls onDay at the first tick of each new day with the figures of the day it closes.
 // Returns the number of ticks run, or -1 (after a message) when a day never ends.
 long RunSeed(const cRunOptions& options, const std::function<void(const cDayFigures&)>& onDay);
