@@ -2,14 +2,15 @@
 // callback, and the one-time graphics set-up that builds the world. GL layer.
 #pragma once
 
-// Builds the world (terrain, configuration, population), captures the avatar's start-up
-// abilities for the evolution script and sets the lighting and blending state.
+// The lighting and blending state the frames draw with, set once the window exists (the world
+// itself is built by world_start).
 void InitGraphics();
 
-// Idle callback: zoom and camera yaw always; steering, the distance clamp, the 20 ms tick and
-// hover picking unless paused; then the frame is drawn, unless the game rests: paused with
-// nothing changed, or the window hidden (see frame_rest.h). The rest ends early when a data
-// file is saved, which is then reloaded (data_reload.h). Runs with any window current.
+// Idle callback: zoom and camera yaw always; steering, the distance clamp, the ticks (at x1 one
+// once 20 ms have passed, faster as game_speed.h says) and hover picking unless paused; then the
+// frame is drawn, unless the game rests: paused with nothing changed, or the window hidden (see
+// frame_rest.h). The rest ends early when a data file is saved, which is then reloaded
+// (data_reload.h). Runs with any window current.
 void FrameUpdate();
 
 // Display callback: draws and presents the frame without advancing anything.

@@ -9,10 +9,10 @@
 #include "app/frame_tick.h"
 #include "app/input.h"
 #include "app/save_commands.h"
-#include "app/world_setup.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "platform/time_source.h"
 #include "platform/window_size.h"
 #include "render/file_notice.h"
 #include "render/notices.h"
@@ -41,16 +41,6 @@ void SetUpDrawingState() {
   glEnable(GL_COLOR_MATERIAL);
 }
 
-// The world stands still while paused; only this part of the frame advances it.
-void AdvanceUnpausedFrame() {
-  CancelNestBuildingIfMoving();
-  if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
-  ClampCameraDistance();
-  TickIfDue(DrawingWindowWidth(), EdgeScrollPointerX());
-  AutosaveOnNewDay();
-  UpdateHoveredObject(GroundUnderPointer());
-}
-
 // What a saved data file did is shown at once, also while paused.
 void ShowDataReload(const std::vector<std::string>& lines) {
   if (lines.empty()) return;
@@ -72,8 +62,6 @@ void DrawAndPresent() {
 }  // namespace
 
 void InitGraphics() {
-  BuildWorld(*gWorld);
-  CaptureEvolutionBase(gWorld->GetAvatar());
   SetUpLight();
   SetUpDrawingState();
 }
@@ -84,7 +72,12 @@ void FrameUpdate() {
   const cCamera before = gCamera;
   ZoomByWheel(WheelStep());
   TurnCameraTowardTarget();
-  if (!gGameState.paused) AdvanceUnpausedFrame();
+  // The world stands still while paused; only this part of the frame advances it.
+  if (!gGameState.paused) {
+    AdvanceUnpausedFrame(DrawingWindowWidth(), EdgeScrollPointerX());
+    AutosaveOnNewDay();
+  }
+  if (CloseRunOutNewWorldQuestion(TimeGetTime())) RequestFrame();
   if (FrameShouldDraw(gGameState.paused, !SameView(before, gCamera))) DrawAndPresent();
   // Input that arrives meanwhile waits at most this long: GLUT handles it after the idle call.
   // An edited data file ends the rest at once.

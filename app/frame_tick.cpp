@@ -2,6 +2,8 @@
 #include "app/frame_tick.h"
 
 #include "app/approach_angle.h"
+#include "app/game_speed.h"
+#include "app/input.h"
 #include "dialog/evolution.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -72,6 +74,18 @@ void BuildNest() {
 
 void CancelNestBuildingIfMoving() {
   if (gWorld->GetAvatar()->speed != 0.0f) gGameState.nestBuilding = false;
+}
+
+void CancelNestBuildingAndSteer() {
+  CancelNestBuildingIfMoving();
+  if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
+}
+
+int AdvanceUnpausedFrame(int windowWidth, std::optional<int> pointerX) {
+  const int ticks = RunDueTicks(windowWidth, pointerX);
+  ClampCameraDistance();
+  UpdateHoveredObject(GroundUnderPointer());
+  return ticks;
 }
 
 bool TickIfDue(int windowWidth, std::optional<int> pointerX) {

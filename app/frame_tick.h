@@ -20,6 +20,14 @@ void TurnCameraTowardTarget();
 
 // Unpaused frame, first step: any movement of the avatar cancels nest building.
 void CancelNestBuildingIfMoving();
+// The steps that precede a tick: nest building cancelled by movement, then the held left
+// button's steering at the last drag position.
+void CancelNestBuildingAndSteer();
+
+// The unpaused part of the frame at the game's speed (game_speed.h): its ticks with the steps
+// before each, the camera distance clamp, and hover picking under the pointer. The tick only
+// moves the world, so clamping after it shows the same as before it. Returns the ticks run.
+int AdvanceUnpausedFrame(int windowWidth, std::optional<int> pointerX);
 
 // Unpaused frame, tick step: on the first unpaused frame only starts the tick clock; after
 // that runs one tick when more than 20 ms of game time have passed since the last one.

@@ -1,6 +1,9 @@
 // Sorting the game's command line into its own options, the timedemo's and GLUT's.
 #include "app/game_command_line.h"
 
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -27,12 +30,14 @@ const cOptionShape* Find(const cOptionShape (&table)[N], const char* name) {
 }
 
 const std::string kGameHelp =
-    "usage: zoma [--data DIR] [--continue | --load FILE] [GLUT options]\n"
-    "       zoma [--data DIR] --timedemo FRAMES | --shot FRAME FILE.ppm [--view NAME]...\n"
-    "            [--critters N] [--plain]\n"
+    "usage: zoma [--data DIR] [--seed N] [--continue | --load FILE] [GLUT options]\n"
+    "       zoma [--data DIR] [--seed N] --timedemo FRAMES | --shot FRAME FILE.ppm\n"
+    "            [--view NAME]... [--critters N] [--plain]\n"
     "Plays ZOMA: survive and evolve as a small creature among herds and night hunters.\n"
     "\n"
     "  --data DIR          read ZOMA.ini and the scripts from DIR\n"
+    "  --seed N            build the world from seed N (0 to 4294967295) instead of the clock;\n"
+    "                      the game prints the seed it plays as seed: N\n"
     "  --continue          start from the newest saved game (F5 saves, F9 loads)\n"
     "  --load FILE         start from the saved game FILE\n"
     "  --timedemo FRAMES   draw FRAMES frames of a fixed game back to back and time them\n"
@@ -54,6 +59,16 @@ const std::string kGameHelp =
     "Exit status: 0 when the game window closes, after a timedemo, --help or --version;\n"
     "1 without a display, when the data folder cannot be entered or the shot cannot be\n"
     "written; 2 for a bad command line.\n";
+
+// Decimal digits only: strtoull would take a sign or blanks and wrap a negative number round.
+std::optional<uint32_t> SeedNumber(const char* text) {
+  if (*text < '0' || *text > '9') return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long value = std::strtoull(text, &end, 10);
+  if (errno != 0 || *end != '\0' || value > UINT32_MAX) return std::nullopt;
+  return static_cast<uint32_t>(value);
+}
 
 // True when argv[i] has the values its shape asks for; otherwise says which option lacks them.
 bool HasValues(const cOptionShape& shape, int i, int argc, cGameCommandLine& line) {
@@ -94,6 +109,10 @@ cGameCommandLine ParseGameCommandLine(int argc, const char* const* argv) {
       if (!HasValues({"--load", 1}, i, argc, line)) break;
       // The data folder is entered before the save is read; the file is named from here.
       line.start.file = std::filesystem::absolute(argv[++i]).string();
+    } else if (std::strcmp(argument, "--seed") == 0) {
+      if (!HasValues({"--seed", 1}, i, argc, line)) break;
+      line.seed = SeedNumber(argv[++i]);
+      if (!line.seed) line.exitStatus = UsageError("zoma", "--seed needs a whole number from 0 to 4294967295");
     } else if (const cOptionShape* glut = Find(kGlutOptions, argument)) {
       if (HasValues(*glut, i, argc, line)) i = Take(*glut, i, argv, line.glutArguments);
     } else if (const cOptionShape* demo = Find(kDemoOptions, argument)) {

@@ -71,6 +71,17 @@ cInputWindow* SetInputWindow(cInputWindow* window) {
 
 void ResetInputState() { gInputState = cInputState{}; }
 
+void ForgetPresses() {
+  if (gInputWindow) gInputWindow->SetMotionHandler(eMotionHandler::kNone);
+  cInputState pointer;
+  pointer.mouseX = gInputState.mouseX;
+  pointer.mouseY = gInputState.mouseY;
+  pointer.pointerKnown = gInputState.pointerKnown;
+  gInputState = pointer;
+}
+
+int InputWindowWidth() { return gInputWindow ? gInputWindow->Width() : 0; }
+
 // Passive motion is only reported while the pointer is in the window.
 void OnMouseMove(int x, int y) {
   gInputState.mouseX = x;

@@ -50,6 +50,9 @@ class cInputWindow {
 // Returns the window installed before; null uninstalls.
 cInputWindow* SetInputWindow(cInputWindow* window);
 
+// The installed window's width, 0 with none.
+int InputWindowWidth();
+
 void OnMouseMove(int x, int y);
 // GLUT's entry callback. Entering tells no position: it is known again at the next motion.
 void OnMouseEntry(int state);
@@ -75,3 +78,5 @@ int WheelStep();
 
 // Back to the start-up values of gInputState (tests).
 void ResetInputState();
+// A new world: any drag ends and no press is remembered; the pointer stays where it is.
+void ForgetPresses();

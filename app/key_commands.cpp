@@ -1,15 +1,18 @@
-// The keyboard: one table of the game's keys (view, zoom, pause, commands, help and the
-// population graph), and the up-arrow nudge of the view centre.
+// The keyboard: one table of the game's keys (view, zoom, pause, speed, commands, a new world,
+// help and the population graph), and the up-arrow nudge of the view centre.
 #include <cctype>
 #include <cmath>
 
 #include "app/frame_tick.h"
+#include "app/game_speed.h"
 #include "app/input.h"
 #include "app/save_commands.h"
+#include "app/world_start.h"
 #include "dialog/evolution.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "platform/time_source.h"
 #include "render/notices.h"
 #include "render/population_graph.h"
 #include "render/view_state.h"
@@ -56,6 +59,24 @@ void EvolveSpeciesNow() {
   gWorld->RefreshCritterStats();
 }
 
+void PlayAtSpeed1() { SetGameSpeed(1); }
+void PlayAtSpeed2() { SetGameSpeed(2); }
+void PlayAtSpeed4() { SetGameSpeed(4); }
+void PlayAtSpeed8() { SetGameSpeed(8); }
+
+// The hovered object follows the tick, as after an unpaused frame.
+void StepOneTick() {
+  if (StepOnePausedTick(InputWindowWidth(), EdgeScrollPointerX())) UpdateHoveredObject(GroundUnderPointer());
+}
+
+// The first N asks; a second within three seconds replaces the world.
+void AskForNewWorld() {
+  if (!AnswerNewWorldKey(TimeGetTime())) return;
+  const uint32_t seed = FreshWorldSeed();
+  PrintWorldSeed(seed, true);
+  StartWorld(seed);
+}
+
 constexpr unsigned char kEscape = 27;
 
 struct cKeyBinding {
@@ -68,8 +89,10 @@ const cKeyBinding kKeyBindings[] = {
     {'C', ToggleFollowView},    {'D', ToggleFreeZoom},   {'E', OpenEvolutionDialog},
     {'F', ToggleCurvedHorizon}, {'K', KillAvatar},       {'M', BuildNest},
     {'P', TogglePause},         {'T', EvolveSpeciesNow},
-    // Beyond the game's own keys: the help overlay and the population graph.
+    // Beyond the game's own keys: the help overlay, the population graph, the speed, a new world.
     {'H', ToggleHelp},          {kEscape, CloseHelp},    {'G', TogglePopulationGraph},
+    {'1', PlayAtSpeed1},        {'2', PlayAtSpeed2},     {'3', PlayAtSpeed4},
+    {'4', PlayAtSpeed8},        {'.', StepOneTick},      {'N', AskForNewWorld},
 };
 }  // namespace
 

@@ -16,10 +16,8 @@
 #include "app/pause_control.h"
 #include "app/save_commands.h"
 #include "app/timedemo.h"
-#include "dialog/evolution.h"
-#include "game/game_clock.h"
+#include "app/world_start.h"
 #include "game/game_state.h"
-#include "game/random.h"
 #include "platform/control_panel_window.h"
 #include "platform/display_check.h"
 #include "platform/glut_input.h"
@@ -28,9 +26,6 @@
 #include "platform/message_box_window.h"
 #include "platform/time_source.h"
 #include "render/driver_report.h"
-#include "save/saved_game.h"
-#include "script/game_scripts.h"
-#include "world/script_hooks.h"
 
 namespace {
 const char* const kAboutText =
@@ -121,7 +116,7 @@ int main(int argc, char** argv) {
   if (commandLine.exitStatus) return *commandLine.exitStatus;
   if (commandLine.demo.isDemo) {
     if (!EnterDataFolder("zoma", commandLine.dataFolder)) return 1;
-    return RunTimedemo(commandLine.demo, argv[0]);
+    return RunTimedemo(commandLine.demo, argv[0], commandLine.seed);
   }
   // GLUT sees only its own options; glutInit may take them out of the list.
   std::vector<std::string> glutArguments = commandLine.glutArguments;
@@ -135,16 +130,14 @@ int main(int argc, char** argv) {
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   SetMessageBoxBackend(ShowMessageBoxPausingTheGame);
   ShowMessageBox("ZOMA", kAboutText);
-  gPlayedData.seed = TimeGetTime();
-  SeedRandom(gPlayedData.seed);
-  StartGameClock();
+  const uint32_t seed = commandLine.seed.value_or(TimeGetTime());
   CreateMainWindow();
   PrintDriverReport();
-  InitGameScripts();
   RegisterCallbacks();
+  PrintWorldSeed(seed, false);  // the driver report ends its lines
+  StartWorld(seed);
   InitGraphics();
   InitDirectInputMouse();
-  BuildEvolutionDialog();
   StartFromSave(commandLine.start);
   CreateControlPanel();
   WatchDataFolder();

@@ -17,16 +17,12 @@
 #include "app/frame_loop.h"
 #include "app/input.h"
 #include "app/main_window.h"
-#include "dialog/evolution.h"
-#include "game/game_clock.h"
-#include "game/random.h"
+#include "app/world_start.h"
 #include "platform/display_check.h"
 #include "platform/ppm_image.h"
 #include "platform/time_source.h"
 #include "render/driver_report.h"
 #include "render/view_state.h"
-#include "script/game_scripts.h"
-#include "world/script_hooks.h"
 
 namespace {
 constexpr uint32_t kDemoSeed = 20240601;
@@ -44,19 +40,16 @@ void WaitForFullWindowViewport() {
   }
 }
 
-void StartDemoGame(const cDemoOptions& options) {
+void StartDemoGame(const cDemoOptions& options, uint32_t seed) {
   SetManualTime(0);
-  SeedRandom(kDemoSeed);
-  StartGameClock();
   CreateMainWindow();
   PrintDriverReport();
-  InitGameScripts();
   glutDisplayFunc(DisplayFrame);
   gNumCrittersOverride = options.critters;
   plain_drawing = options.plain;
+  StartWorld(seed);
   InitGraphics();
   InitDirectInputMouse();
-  BuildEvolutionDialog();
   WaitForFullWindowViewport();
   OnMouseMove(kMainWindowWidth / 2, kMainWindowHeight / 2);  // resting over the avatar
 }
@@ -85,7 +78,7 @@ void SaveShotIfDue() {
 }
 }  // namespace
 
-int RunTimedemo(const cDemoCommandLine& commandLine, char* programName) {
+int RunTimedemo(const cDemoCommandLine& commandLine, char* programName, std::optional<uint32_t> seed) {
   if (!commandLine.error.empty()) {
     std::fprintf(stderr, "zoma: %s\n%s\n", commandLine.error.c_str(), kDemoUsage);
     return 2;
@@ -95,7 +88,7 @@ int RunTimedemo(const cDemoCommandLine& commandLine, char* programName) {
   char* argv[] = {programName, nullptr};
   RequireDisplay(argc, argv);
   glutInit(&argc, argv);
-  StartDemoGame(options);
+  StartDemoGame(options, seed.value_or(kDemoSeed));
   gShotOptions = &options;
   if (options.shotFrame) SetBeforePresentHook(SaveShotIfDue);
   const double processorStart = ProcessorSeconds();

@@ -19,3 +19,8 @@ int NextRandom();
 int PeekRandom(unsigned skipped);
 // A fresh draw scaled into [0, k]: r * (1/32767) * k in single precision.
 float RandomScaled(float k);
+
+// The seed the world being played was built from (SeedRandom does not change it): shown in the
+// help so that a player can share the world.
+uint32_t WorldSeed();
+void SetWorldSeed(uint32_t seed);

@@ -1,5 +1,5 @@
-// The notices' rules: help toggling, death notices timed on the game clock, the help text and
-// the text-box layout.
+// The notices' rules: help toggling, death notices timed on the game clock, the status box,
+// the new-world question, the help text and the text-box layout.
 #include "render/notices.h"
 
 #include <algorithm>
@@ -98,6 +98,7 @@ const std::vector<std::string>& HelpLines() {
       "+ - field of view   T species evolve now   D free zoom   F curved horizon   K die",
       "F5 save the game   F9 load the last game saved with F5",
       "G population graph: critters awake and deaths per day of each species, your kills and meals",
+      "1 2 3 4 speed ×1 ×2 ×4 ×8   . (full stop) one tick while paused   N N a new world",
       "#What you see",
       "Bottom bars: Hunger, Energy, Health; green full, yellow, red low.",
       "Hunger falls as time passes; empty, it costs health. Kill a creature and eat it.",
@@ -109,6 +110,33 @@ const std::vector<std::string>& HelpLines() {
       "Top left: the days you have stayed alive.",
   };
   return lines;
+}
+
+std::string WorldSeedLine(uint32_t seed) {
+  return "World seed: " + std::to_string(seed) + "   (zoma --seed " + std::to_string(seed) + " plays it again)";
+}
+
+std::string StatusNotice(bool paused, int speed) {
+  if (paused) return "Paused  (P resumes)";
+  return speed > 1 ? "×" + std::to_string(speed) : "";
+}
+
+bool AnswerNewWorldKey(uint32_t nowMs) {
+  const bool confirms = gNotices.newWorldAsked && nowMs - gNotices.newWorldAskedMs < kNewWorldQuestionMs;
+  gNotices.newWorldAsked = !confirms;
+  gNotices.newWorldAskedMs = nowMs;
+  return confirms;
+}
+
+std::vector<std::string> NewWorldQuestionLines(uint32_t nowMs) {
+  if (!gNotices.newWorldAsked || nowMs - gNotices.newWorldAskedMs >= kNewWorldQuestionMs) return {};
+  return {"Press N again for a new world"};
+}
+
+bool CloseRunOutNewWorldQuestion(uint32_t nowMs) {
+  const bool asked = gNotices.newWorldAsked;
+  if (asked && nowMs - gNotices.newWorldAskedMs >= kNewWorldQuestionMs) gNotices.newWorldAsked = false;
+  return asked;
 }
 
 cTextBox LayoutTextBox(int windowWidth, eBoxPlace place, int top, const std::vector<int>& lineWidths, int lineHeight,

@@ -1,9 +1,11 @@
-// Drawing the notices over the finished scene: the help overlay, "Paused", the death notice and
-// the evolution on offer, the save notice and the data-file notice.
+// Drawing the notices over the finished scene: the help overlay, the status box ("Paused" or
+// the speed), the death notice, the evolution on offer, the new-world question, the save notice
+// and the data-file notice.
 #include <GL/glut.h>
 
 #include "game/game_clock.h"
 #include "game/game_state.h"
+#include "game/random.h"
 #include "platform/time_source.h"
 #include "render/file_notice.h"
 #include "render/notices.h"
@@ -41,27 +43,33 @@ void DrawNotices() {
   const uint32_t now = GameTime();
   ObserveAvatarDeaths(gWorld->counters, now);
   const std::vector<std::string> death = DeathNoticeLines(now);
+  const std::string status = StatusNotice(gGameState.paused, gGameState.speed);
+  const std::vector<std::string> question = NewWorldQuestionLines(TimeGetTime());
   ObserveEvolutionOffers(gWorld->counters, can_evolve);
   const std::vector<std::string> offer = EvolutionNoticeLines();
   const std::vector<std::string> saved = SaveNoticeLines(TimeGetTime());
   const std::vector<std::string> file = FileNoticeLines(now);
-  if (!gGameState.paused && death.empty() && offer.empty() && saved.empty() && file.empty() && !gNotices.helpVisible) {
+  if (status.empty() && death.empty() && question.empty() && offer.empty() && saved.empty() && file.empty() &&
+      !gNotices.helpVisible) {
     return;
   }
   Begin2D();
   void* large = GLUT_BITMAP_HELVETICA_18;
   if (!death.empty()) DrawTextBox(death, eBoxPlace::kMiddle, 80, kNoticeLineHeight, large, true);
   if (!saved.empty()) DrawTextBox(saved, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
+  if (!question.empty()) DrawTextBox(question, eBoxPlace::kMiddle, 30, kNoticeLineHeight, large, true);
   if (!file.empty()) {
     const int height = static_cast<int>(file.size()) * kHelpLineHeight + 20;  // 20: the box's padding
     DrawTextBox(file, eBoxPlace::kMiddle, glutGet(GLUT_WINDOW_HEIGHT) - kFileNoticeGap - height, kHelpLineHeight,
                 GLUT_BITMAP_HELVETICA_12, true);
   }
-  if (gGameState.paused) DrawTextBox({"Paused  (P resumes)"}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
+  if (!status.empty()) DrawTextBox({status}, eBoxPlace::kRight, 30, kNoticeLineHeight, large, true);
   // Below "Paused" and below the death notice's rows, clear of both.
   if (!offer.empty()) DrawTextBox(offer, eBoxPlace::kRight, 180, kNoticeLineHeight, large, true);
   if (gNotices.helpVisible) {
-    DrawTextBox(HelpLines(), eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
+    std::vector<std::string> help = HelpLines();
+    help.push_back(WorldSeedLine(WorldSeed()));
+    DrawTextBox(help, eBoxPlace::kMiddle, 90, kHelpLineHeight, GLUT_BITMAP_HELVETICA_12, false);
   }
   End2D();
 }

@@ -5,6 +5,7 @@
 
 #include "platform/window_size.h"
 #include "render/driver_report.h"
+#include "render/latin1_text.h"
 #include "render/overlay_2d.h"
 
 namespace {
@@ -54,9 +55,10 @@ void End2D() {
   overlay_depth = 0;
 }
 
+// Plain ASCII goes byte by byte as the game always drew it; other characters as Latin-1.
 void DrawText2D(int x, int y, void* font, const std::string& text) {
   glRasterPos2i(x, WindowHeight() - y);
-  for (char c : text) glutBitmapCharacter(font, static_cast<signed char>(c));
+  for (char c : Latin1FromUtf8(text)) glutBitmapCharacter(font, static_cast<unsigned char>(c));
 }
 
 // The advance of the text in pixels: the sum of its glyphs' advances, which is where drawing
@@ -65,7 +67,7 @@ void DrawText2D(int x, int y, void* font, const std::string& text) {
 // cache and draws them under the colour mask in force when that read empties the cache, so
 // the text drawn just before (the days counter, a fighter's caption) vanished.
 int TextWidth2D(void* font, const std::string& text) {
-  return glutBitmapLength(font, reinterpret_cast<const unsigned char*>(text.c_str()));
+  return glutBitmapLength(font, reinterpret_cast<const unsigned char*>(Latin1FromUtf8(text).c_str()));
 }
 
 void DrawLine2D(int x0, int y0, int x1, int y1) {

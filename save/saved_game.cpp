@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "game/random.h"
 #include "platform/data_file.h"
 #include "platform/version.h"
 #include "world/world.h"
@@ -39,7 +40,7 @@ std::string SaveGameText() {
   document["format"] = "zoma-save";
   document["version"] = kSaveVersion;
   document["build"] = std::string("ZOMA ") + kZomaVersion + " (" + kZomaCommit + ")";
-  document["seed"] = gPlayedData.seed;
+  document["seed"] = WorldSeed();
   document["day"] = total_days;
   document["ini"] = gPlayedData.ini ? json(*gPlayedData.ini) : json(nullptr);
   WriteGameRecords(document);
@@ -64,7 +65,7 @@ cSavedGame ReadSavedGame(const std::string& text) {
   const cSaveNode document(parsed, "");
   CheckHeader(document);
   cSavedGame game;
-  game.played.seed = document["seed"].Uint32();
+  game.seed = document["seed"].Uint32();
   if (!document["ini"].IsNull()) game.played.ini = document["ini"].String();
   game.records = ReadGameRecords(document);
   game.world = ReadWorld(document, game.records.config.num_species);
@@ -101,6 +102,7 @@ std::vector<std::string> DataDifferingFromFolder(const cSavedGame& game) {
 }
 
 void InstallSavedGame(cSavedGame game) {
+  SetWorldSeed(game.seed);
   gPlayedData = std::move(game.played);
   InstallGameRecords(game.records);
   delete gWorld;

@@ -19,11 +19,10 @@
 
 constexpr int kSaveVersion = 1;
 
-// What the game was started from, beyond what it holds while it runs: the seed and the text of
-// ZOMA.ini as read at start-up (none when there was no file). The shell fills it at start-up;
-// a loaded game takes the save's.
+// What the game was started from, beyond what it holds while it runs and the world's seed
+// (WorldSeed): the text of ZOMA.ini as read at start-up (none when there was no file). The
+// shell fills it at start-up; a loaded game takes the save's.
 struct cPlayedData {
-  uint32_t seed = 0;
   std::optional<std::string> ini;
 };
 extern cPlayedData gPlayedData;
@@ -40,6 +39,7 @@ struct cSaveSection {
 void AddSaveSection(cSaveSection section);
 
 struct cSavedGame {
+  uint32_t seed = 0;  // the world's seed
   cPlayedData played;
   cGameRecords records;
   std::unique_ptr<cKeltoGameWorld> world;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,27 @@ TEST(GameCommandLineTest, TimedemoOptionsGoToTheTimedemo) {
   EXPECT_EQ(parsed.line.dataFolder, "d");
 }
 
+// --seed N names the world wherever it stands; the last one given wins.
+TEST(GameCommandLineTest, SeedIsAWholeNumberFromTheCommandLine) {
+  const struct {
+    std::vector<const char*> arguments;
+    std::optional<uint32_t> seed;
+  } cases[] = {
+      {{}, std::nullopt},
+      {{"--seed", "42"}, 42u},
+      {{"-display", ":1", "--seed", "0", "-sync"}, 0u},
+      {{"--seed", "4294967295", "--timedemo", "5"}, 4294967295u},
+      {{"--seed", "1", "--seed", "2"}, 2u},
+  };
+  for (const auto& c : cases) {
+    const cParsed parsed = Parse(c.arguments);
+    EXPECT_FALSE(parsed.line.exitStatus) << testing::PrintToString(c.arguments);
+    EXPECT_EQ(parsed.line.seed, c.seed) << testing::PrintToString(c.arguments);
+  }
+  EXPECT_EQ(Parse({"-display", ":1", "--seed", "3", "-sync"}).line.glutArguments,
+            (std::vector<std::string>{"zoma", "-display", ":1", "-sync"}));
+}
+
 TEST(GameCommandLineTest, HelpAndVersionAnswerOnStandardOutput) {
   for (const char* option : {"--help", "-h"}) {
     const cParsed parsed = Parse({"-sync", option, "--bogus"});
@@ -76,6 +99,11 @@ TEST(GameCommandLineTest, AnythingElseIsOneLineAndStatus2) {
       {{"-display"}, "zoma: -display needs a value (zoma --help lists the options)\n"},
       {{"--shot", "3"}, "zoma: --shot needs two values (zoma --help lists the options)\n"},
       {{"--view", "follow"}, "zoma: --view needs --timedemo or --shot (zoma --help lists the options)\n"},
+      {{"--seed"}, "zoma: --seed needs a value (zoma --help lists the options)\n"},
+      {{"--seed", "4294967296"}, "zoma: --seed needs a whole number from 0 to 4294967295 (zoma --help lists the options)\n"},
+      {{"--seed", "-1"}, "zoma: --seed needs a whole number from 0 to 4294967295 (zoma --help lists the options)\n"},
+      {{"--seed", " 7"}, "zoma: --seed needs a whole number from 0 to 4294967295 (zoma --help lists the options)\n"},
+      {{"--seed", "7x"}, "zoma: --seed needs a whole number from 0 to 4294967295 (zoma --help lists the options)\n"},
   };
   for (const auto& c : cases) {
     const cParsed parsed = Parse(c.arguments);

@@ -6,6 +6,7 @@
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "platform/time_source.h"
+#include "render/latin1_text.h"
 #include "render/notices.h"
 
 namespace {
@@ -140,5 +141,24 @@ TEST_F(NoticesTest, TextBoxesStandInTheMiddleOrAtTheRightWithEachLineOnItsOwnRow
   EXPECT_EQ(right.left, 470);
   EXPECT_EQ(right.lineX, (std::vector<int>{580, 480}));
   for (const std::string& line : HelpLines()) EXPECT_LT(line.size(), 100u) << "fits the 800-pixel window: " << line;
+  EXPECT_EQ(WorldSeedLine(4294967295u), "World seed: 4294967295   (zoma --seed 4294967295 plays it again)");
+}
+
+// The bitmap fonts draw Latin-1: the speed's "×" must reach them as its one byte, and nothing
+// else may turn into a wrong character.
+TEST(Latin1Text, UpperHalfCharactersBecomeTheirByteAndOthersAQuestionMark) {
+  struct {
+    const char* utf8;
+    std::string latin1;
+  } cases[] = {
+      {"Paused  (P resumes)", "Paused  (P resumes)"},
+      {"×8", "\xD7" "8"},
+      {"\xC2\xA0\xC3\xBF", "\xA0\xFF"},  // the first and last of the upper half
+      {"a\xE2\x80\x94" "b", "a?b"},        // an em dash: three bytes, one '?'
+      {"\xF0\x9F\x90\x9B!", "?!"},      // four bytes
+      {"\xC3", "?"},                     // cut short
+      {"\x97x", "?x"},                   // a stray continuation byte
+  };
+  for (const auto& c : cases) EXPECT_EQ(Latin1FromUtf8(c.utf8), c.latin1) << c.utf8;
 }
 }  // namespace

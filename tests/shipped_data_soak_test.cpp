@@ -1,6 +1,7 @@
 // The soak with the shipped data/: its ZOMA.ini and its own seven scripts, the game's start-up
-// and the frame's own tick schedule, a scripted player at the mouse and keyboard, and the
-// world's invariants checked after every tick. The game clock starts a minute before its
+// and the frame's own tick schedule, a scripted player at the mouse and keyboard (also changing
+// speed, stepping while paused and asking for new worlds), and the world's invariants checked
+// after every frame (one tick at x1, up to eight at x8). The game clock starts a minute before its
 // 32-bit wrap, so every run crosses it. Whatever numbers data/ holds, only invariants are
 // checked. The suite runs a short soak; ZOMA_SOAK_DAYS=60 runs the long one:
 //   ZOMA_SOAK_DAYS=60 build/tests/zoma_tests --gtest_filter='ShippedDataSoak*'
@@ -16,9 +17,11 @@
 #include <vector>
 
 #include "app/frame_tick.h"
+#include "app/game_speed.h"
 #include "app/input.h"
 #include "app/world_setup.h"
 #include "platform/message_box.h"
+#include "flat_window.h"
 #include "scratch_folder.h"
 #include "world/script_hooks.h"
 #include "world_invariants.h"
@@ -34,17 +37,9 @@ constexpr int kDecideEvery = 10;    // frames between two of the player's moves
 constexpr int kGoalFrames = 1500;   // about half a minute on each goal
 constexpr float kActingDistance = 8.0f;  // a fight starts within 8; eating and carrying are nearer
 
-// 800 x 600 over flat ground, a tenth of a unit a pixel, centred on the avatar.
-class cSoakWindow : public cInputWindow {
- public:
-  void SetMotionHandler(eMotionHandler) override {}
-  int Width() override { return 800; }
-  int Height() override { return 600; }
-  cVector GroundUnder(int x, int y) override { return cVector((x - 400) * 0.1f, 0.0f, (y - 300) * 0.1f); }
-};
-
 struct cSoakFigures {
-  long ticks = 0, clicks = 0, evolutions = 0, victories = 0, nestBuilds = 0;
+  long ticks = 0, clicks = 0, evolutions = 0, victories = 0, nestBuilds = 0, speedChanges = 0, steps = 0,
+       newWorlds = 0;
   size_t maxCarcasses = 0;
 };
 cSoakFigures gFigures;
@@ -62,11 +57,18 @@ enum class eGoal { kHunt, kEat, kCarry, kVisitNest, kStroll, kSteer, kBuildNest,
 
 // The player: a goal for half a minute at a time, the pointer over the goal (or toward it at
 // the window's edge, which also turns the view) and a click once it lies under the pointer;
-// the evolution dialog answered; now and then (about every 19 days) a death by K.
+// the evolution dialog answered; now and then (about every 19 days) a death by K. At random,
+// whatever is under way: another speed, a pause with a few single ticks, or a new world (N
+// twice, the second a few frames after the first).
 class cScriptedPlayer {
  public:
   void Act(int frame) {
+    if (frame == secondN_) {
+      Key('n');
+      ++gFigures.newWorlds;
+    }
     if (frame % kDecideEvery != 0) return;
+    PlayWithTime(frame);
     if (holding_ > 0 && (holding_ -= kDecideEvery) <= 0) Release();
     if (EvolutionDialogVisible()) return AnswerDialog();
     if (can_evolve) return Key('e');
@@ -96,6 +98,21 @@ class cScriptedPlayer {
     } else if (goal == eGoal::kHunt) {
       Key('t');  // the species evolve, as at a new day
       RefillMotives();
+    }
+  }
+
+  void PlayWithTime(int frame) {
+    const int roll = NextRandom() % 1000;
+    if (roll < 20) {
+      Key(static_cast<char>('1' + NextRandom() % 4));
+      ++gFigures.speedChanges;
+    } else if (roll < 25) {
+      Key('p');
+      for (int step = NextRandom() % 4; step > 0; --step, ++gFigures.steps) Key('.');
+      Key('p');
+    } else if (roll == 25 && frame > kGoalFrames) {
+      Key('n');
+      secondN_ = frame + 3;
     }
   }
 
@@ -146,6 +163,7 @@ class cScriptedPlayer {
   void Release() { OnMouseButton(kLeftButton, kButtonUp, gInputState.dragX, gInputState.dragY); }
 
   int holding_ = 0;
+  int secondN_ = -1;
   int dialogStep_ = 0;
   int approaches_ = 0;
 };
@@ -190,45 +208,56 @@ class ShippedDataSoak : public ::testing::Test {
     BuildEvolutionDialog();
   }
 
-  // One unpaused frame as the game window runs it, pointer and all.
-  static bool Frame(uint64_t ms) {
+  // One frame as the game window runs it, pointer and all; the ticks it ran.
+  static int Frame(uint64_t ms) {
     SetManualTime(static_cast<uint32_t>(ms));
-    CancelNestBuildingIfMoving();
-    if (gInputState.leftDragActive) OnSteerDrag(gInputState.dragX, gInputState.dragY);
-    const bool ticked = TickIfDue(800, EdgeScrollPointerX());
-    UpdateHoveredObject(GroundUnderPointer());
-    return ticked;
+    return gGameState.paused ? 0 : AdvanceUnpausedFrame(800, EdgeScrollPointerX());
   }
 
   cScratchFolder folder_;
-  cSoakWindow window_;
+  cFlatWindow window_;
   MessageBoxBackend previousBox_ = nullptr;
 };
 
 TEST_F(ShippedDataSoak, InvariantsHoldOnEveryTickWithTheShippedScriptsAndData) {
   const long days = SoakDays();
   StartGame();
-  const cLive live = LiveCritters();
+  cLive live = LiveCritters();
   cScriptedPlayer player;
-  const uint64_t limitMs = static_cast<uint64_t>(days + 2) * gDayClock.cycle_ms;
+  // A new world (a new seed) counts its days from 0 and has critters of its own; the part of a
+  // day it cut short is played again, hence the looser time limit.
+  uint32_t seed = WorldSeed();
+  long daysOfEarlierWorlds = 0;
+  const uint64_t limitMs = static_cast<uint64_t>(days + 2) * gDayClock.cycle_ms * 4;
   const auto wallStart = std::chrono::steady_clock::now();
   uint64_t ms = 0;
-  for (int frame = 0; total_days < days && ms <= limitMs; ++frame) {
+  for (int frame = 0; daysOfEarlierWorlds + total_days < days && ms <= limitMs; ++frame) {
     ms += kFrameMs;
+    const int daysBefore = total_days;
     player.Act(frame);
-    if (!Frame(ms)) continue;
-    ++gFigures.ticks;
+    if (WorldSeed() != seed) {
+      seed = WorldSeed();
+      live = LiveCritters();
+      daysOfEarlierWorlds += daysBefore;
+    }
+    const int ticks = Frame(ms);
+    if (ticks == 0) continue;
+    gFigures.ticks += ticks;
     gFigures.maxCarcasses = std::max(gFigures.maxCarcasses, gWorld->carcasses.size());
     std::string violation = FirstViolation(live);
     if (violation.empty()) violation = TimerViolation();
     ASSERT_EQ(violation, "") << "after tick " << gFigures.ticks << ", game time " << GameTime() << ", day " << total_days;
   }
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
-  EXPECT_GE(total_days, days) << "the days never came round";
+  EXPECT_GE(daysOfEarlierWorlds + total_days, days) << "the days never came round";
   EXPECT_GT(gFigures.clicks, 0);
-  std::printf("soak: %d game days, %ld ticks, %.1f s wall; fights %ld, critter deaths %ld, most carcasses %zu; "
-              "player clicks %ld, evolutions %ld, victories %ld, nest builds started %ld\n",
-              total_days, gFigures.ticks, wall, gWorld->counters.fights_started, gWorld->counters.critter_deaths,
-              gFigures.maxCarcasses, gFigures.clicks, gFigures.evolutions, gFigures.victories, gFigures.nestBuilds);
+  EXPECT_GT(gFigures.speedChanges, 0);
+  EXPECT_GT(gFigures.steps, 0);
+  std::printf("soak: %ld game days, %ld ticks, %.1f s wall; fights %ld, critter deaths %ld, most carcasses %zu; "
+              "player clicks %ld, evolutions %ld, victories %ld, nest builds started %ld; speed changes %ld, "
+              "single ticks %ld, new worlds %ld\n",
+              daysOfEarlierWorlds + total_days, gFigures.ticks, wall, gWorld->counters.fights_started,
+              gWorld->counters.critter_deaths, gFigures.maxCarcasses, gFigures.clicks, gFigures.evolutions,
+              gFigures.victories, gFigures.nestBuilds, gFigures.speedChanges, gFigures.steps, gFigures.newWorlds);
 }
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/config.h"
+#include "app/world_start.h"
 #include "dialog/evolution.h"
 #include "game/camera.h"
 #include "game/game_clock.h"
@@ -54,14 +55,8 @@ inline void SetDayClock(uint32_t dayMs, uint32_t nightMs, uint32_t startMs = 0) 
 // Everything the tick reads back to a known start: an empty world, land everywhere, game time
 // 0, no scripts, default configuration, a day of 100 s followed by a night of 50 s.
 inline void ResetSimulation(uint32_t seed = 1) {
-  ResetWorld();
-  ResetSimulationGlobals();
-  ResetGameState();
+  ForgetWorld();
   ResetGameScripts();
-  ResetEvolution();
-  gConfig = cGameConfig{};
-  gCamera = cCamera{};
-  curved_horizon = false;
   SetShiftKeyDown(false);
   gSpeciesTable.clear();
   FillTerrainWithLand();

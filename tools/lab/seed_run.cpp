@@ -6,16 +6,14 @@
 #include "app/autopilot.h"
 #include "app/config.h"
 #include "app/frame_tick.h"
-#include "app/world_setup.h"
+#include "app/world_start.h"
 #include "dialog/evolution.h"
 #include "game/game_clock.h"
 #include "game/game_state.h"
 #include "game/random.h"
 #include "platform/time_source.h"
 #include "save/save_files.h"
-#include "script/game_scripts.h"
 #include "world/day_clock.h"
-#include "world/script_hooks.h"
 #include "world/species.h"
 #include "world/world.h"
 
@@ -42,20 +40,15 @@ bool StartSeedGame(const cRunOptions& options) {
   if (options.critters >= 0) gNumCrittersOverride = static_cast<int>(options.critters);
   SetManualTime(0);
   AddAutopilotSaveSection();
-  BuildEvolutionDialog();
   if (!options.load.empty()) {
+    BuildEvolutionDialog();
     const std::optional<std::string> problem = LoadGameFrom(InFileFolder(options, options.load), options.load);
     if (problem) std::fprintf(stderr, "zoma-sim: %s\n", problem->c_str());
     // Nobody here can press P: a game saved paused plays on.
     if (gGameState.paused) ResumeGame();
     return !problem;
   }
-  SeedRandom(options.seed);
-  gPlayedData.seed = options.seed;
-  StartGameClock();
-  InitGameScripts();
-  BuildWorld(*gWorld);
-  CaptureEvolutionBase(gWorld->GetAvatar());
+  StartWorld(options.seed);
   return true;
 }
 
@@ -160,7 +153,7 @@ long RunSeed(const cRunOptions& options, const std::function<void(const cDayFigu
   const int lastDay = total_days + static_cast<int>(options.days);
   // A day that never ends (no night, or one shorter than a tick) would keep the loop going for ever.
   const uint64_t timeLimitMs = (static_cast<uint64_t>(options.days) + 1) * gDayClock.cycle_ms;
-  cDayReport report(gPlayedData.seed);
+  cDayReport report(WorldSeed());
   uint64_t now = 0;
   long ticks = 0;
   while (!RunEnded(options, ticks, lastDay)) {
