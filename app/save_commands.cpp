@@ -37,8 +37,9 @@ void QuickSave() {
 
 void QuickLoad() { Load(QuicksavePath()); }
 
+// A new world counts its days from 0 again: only a day count that moves on is a new day.
 void AutosaveOnNewDay() {
-  if (gLastDaySeen >= 0 && total_days != gLastDaySeen) AutosaveTelling();
+  if (gLastDaySeen >= 0 && total_days > gLastDaySeen) AutosaveTelling();
   gLastDaySeen = total_days;
 }
 

@@ -207,6 +207,12 @@ TEST_F(SaveFiles, ANewDayAutosaves) {
   EXPECT_EQ(DayOf(SavesFolder() + "/autosave-1.json"), total_days);
   AutosaveOnNewDay();
   EXPECT_FALSE(std::filesystem::exists(SavesFolder() + "/autosave-2.json")) << "saved twice for one day";
+  total_days = 0;  // a new world (N N) starts its days again
+  AutosaveOnNewDay();
+  EXPECT_FALSE(std::filesystem::exists(SavesFolder() + "/autosave-2.json")) << "a new world's first day saved";
+  ++total_days;
+  AutosaveOnNewDay();
+  EXPECT_EQ(DayOf(SavesFolder() + "/autosave-2.json"), total_days);
 }
 
 }  // namespace
