@@ -120,3 +120,8 @@ void InitGameScripts(cGameScriptTexts texts) {
 }
 
 const cGameScriptTexts& GameScriptTexts() { return gTexts; }
+
+void ReplaceGameScript(eGameScript script, cScriptProgram program, std::string text) {
+  GameScriptProgram(script) = std::move(program);  // its code is lowered again on the next run
+  gTexts[static_cast<int>(script)] = std::move(text);
+}

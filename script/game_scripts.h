@@ -57,8 +57,11 @@ using cGameScriptTexts = std::array<std::optional<std::string>, kGameScriptCount
 void InitGameScripts();
 // The same from texts already read (a saved game's): the same symbol slots as from files.
 void InitGameScripts(cGameScriptTexts texts);
-// The texts of the last InitGameScripts.
+// The texts the running programs were compiled from: a save carries them.
 const cGameScriptTexts& GameScriptTexts();
+// A script replaced while the game runs (script_reload): its new program and the text it was
+// compiled from, so that a game saved afterwards plays on with the new script.
+void ReplaceGameScript(eGameScript script, cScriptProgram program, std::string text);
 
 // Empties the symbol table and the seven programs (tests and tools that start over).
 void ResetGameScripts();

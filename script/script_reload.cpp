@@ -35,7 +35,7 @@ std::string ReloadGameScript(eGameScript script) {
   cScriptProgram fresh;
   const int result = ParseScript(file.text.c_str(), fresh);
   if (result != 0) return (ParseStopLine(name, result) + kKept);
-  GameScriptProgram(script) = std::move(fresh);  // its code is lowered again on the next run
+  ReplaceGameScript(script, std::move(fresh), file.text);
   return (std::string(name) + ": reloaded");
 }
 

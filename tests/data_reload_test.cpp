@@ -108,6 +108,7 @@ TEST_F(DataReloadTest, AScriptSavedInPlaceOrByRenameReplacesTheRunningOne) {
   EXPECT_EQ(reload.lines, std::vector<std::string>{"combat.txt: reloaded"});
   EXPECT_EQ(reload.printed, "combat.txt: reloaded\n");
   EXPECT_EQ(Listing(eGameScript::kCombat), "pushc 7; assign damage; ");
+  EXPECT_EQ(GameScriptTexts()[static_cast<int>(eGameScript::kCombat)], "damage = 7\n") << "a save carries the new text";
 
   // An editor's save: a temporary file renamed over the old one. The temporary name is ignored.
   cScratchFolder::Write(".combat.txt.swp", "damage = 9\n");
@@ -124,6 +125,7 @@ TEST_F(DataReloadTest, ABrokenScriptKeepsThePreviousOneUntilItIsMended) {
   EXPECT_EQ(reload.printed, "parse error\ncombat.txt:3: parse error here; the previous script stays\n");
   EXPECT_EQ(reload.lines, std::vector<std::string>{"combat.txt:3: parse error here; the previous script stays"});
   EXPECT_EQ(Listing(eGameScript::kCombat), "pushc 5; assign damage; ") << "not even the part before the error";
+  EXPECT_EQ(GameScriptTexts()[static_cast<int>(eGameScript::kCombat)], "damage = 5\n");
 
   cScratchFolder::Write("combat.txt", "damage = 8\n\nhealth = 1\n");
   reload = ReloadAfterEvents();
