@@ -11,10 +11,10 @@ use_view_data() {
   export GAME_DATA="$folder"
 }
 
-# Starts the game and dismisses the about box; WIN is the game window, with the pointer
+# Starts the game (its arguments go to the game) and dismisses the about box; WIN is the game window, with the pointer
 # resting at its centre (over the avatar), once frames are drawn at the window's full size.
 start_playing() {
-  start_game
+  start_game "$@"
   dismiss_about_box
   WIN=$(wait_for_window "GLUT App" 20)
   point_at "$WIN" 400 300
