@@ -54,27 +54,24 @@ void DrawCross(float cx, float cz) {
   GroundVertex(cx + 0.3f, cz - 0.3f);
 }
 
-// A flat arrowhead 2 wide and 3 long along local +z, with a low apex joined to its corners.
-constexpr GLfloat kArrowCorners[3][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}};
-constexpr GLfloat kArrowApex[3] = {0.0f, 0.5f, -0.5f};
+// A flat arrowhead 2 wide and 3 long along local +z (three corners), with a low apex joined to
+// its corners; the segments in the order and direction the plain drawing's loop and lines go.
+constexpr float kArrowPoints[4][3] = {{0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f}, {0.0f, 0.5f, -0.5f}};
+constexpr int kArrowApex = 3;
+constexpr uint8_t kArrowSegments[6][2] = {{0, 1}, {1, 2}, {2, 0}, {3, 0}, {3, 1}, {3, 2}};
+constexpr cPieceShape kArrowShape = {kArrowPoints, 4, kArrowSegments, 6};
 
 void DrawArrowhead() {
   glBegin(GL_LINE_LOOP);
-  for (const auto& corner : kArrowCorners) glVertex3fv(corner);
+  for (int corner = 0; corner < kArrowApex; ++corner) glVertex3fv(kArrowPoints[corner]);
   glEnd();
   glBegin(GL_LINES);
-  for (const auto& corner : kArrowCorners) {
-    glVertex3fv(kArrowApex);
-    glVertex3fv(corner);
+  for (int corner = 0; corner < kArrowApex; ++corner) {
+    glVertex3fv(kArrowPoints[kArrowApex]);
+    glVertex3fv(kArrowPoints[corner]);
   }
   glEnd();
 }
-
-// The same arrowhead as segments in the order the loop and the lines above draw them.
-constexpr GLfloat kArrowSegments[12][3] = {
-    {0.0f, 0.0f, 1.0f},   {1.0f, 0.0f, -2.0f}, {1.0f, 0.0f, -2.0f}, {-1.0f, 0.0f, -2.0f},
-    {-1.0f, 0.0f, -2.0f}, {0.0f, 0.0f, 1.0f},  {0.0f, 0.5f, -0.5f}, {0.0f, 0.0f, 1.0f},
-    {0.0f, 0.5f, -0.5f},  {1.0f, 0.0f, -2.0f}, {0.0f, 0.5f, -0.5f}, {-1.0f, 0.0f, -2.0f}};
 
 // Trees and critters in a row of the object list wait here and go to the driver together
 // when something else is drawn or the objects are done.
@@ -82,16 +79,17 @@ cPlacedBatch gObjectBatch;
 
 bool Batching() { return !plain_drawing && PlacedBatchAvailable(); }
 
-// Projection x model-view x translation to `offset`, as the matrix stack would form it.
+// The frame's matrices as the driver holds them, in float.
+cMatrix gModelview, gProjection;
+
+// Model-view x translation to `offset`, as the matrix stack would form it.
 cMatrix PlacementAt(const cVector& offset) {
-  cMatrix placement = MatrixFromDoubles(saved_modelview);
+  cMatrix placement = gModelview;
   Translate(placement, offset.x, offset.y, offset.z);
   return placement;
 }
 
-cMatrix WithProjection(const cMatrix& modelview) {
-  return Product(MatrixFromDoubles(saved_projection), modelview);
-}
+cMatrix WithProjection(const cMatrix& modelview) { return Product(gProjection, modelview); }
 
 // Window position with y from the top, like mouse coordinates, for labels and picking.
 void StoreScreenPosition(cKeltoGameCritter& critter, const cVector& offset) {
@@ -143,25 +141,26 @@ void DrawTreeAlone(const cVector& offset) {
 
 // The fast way: the same circles under the same matrices, formed on the processor and added
 // to the batch.
-void AddCircle(ePieceShape shape, const cMatrix& tree, const cTreeRing& ring, const cColour& colour) {
+void AddCircle(ePieceKind kind, const cMatrix& tree, const cTreeRing& ring, const cColour& colour,
+               const cScreenBox* footprint) {
   cMatrix circle = tree;
   Translate(circle, 0.0f, 0.0f, -ring.height);
   Scale(circle, ring.radius, ring.radius, 1.0f);
   const cTreeCircle& unit = TreeCircle();
-  if (shape == ePieceShape::kPolygon) {
-    gObjectBatch.Add(shape, 1.0f, WithProjection(circle), colour, unit.disc, kTreeCircleSegments);
-  } else {
-    gObjectBatch.Add(shape, 1.0f, WithProjection(circle), colour, unit.ring, 2 * kTreeCircleSegments);
-  }
+  const cPieceShape shape = {unit.points, kTreeCircleSegments, kind == ePieceKind::kDisc ? nullptr : unit.ring,
+                             kTreeCircleSegments};
+  gObjectBatch.Add(kind, WithProjection(circle), colour, shape, footprint);
 }
 
 void AddTree(const cVector& offset) {
+  cScreenBox box;
+  const cScreenBox* footprint = gViewVolume.ColumnFootprint(offset, kTreeReach, 0.0f, kTreeTop, box) ? &box : nullptr;
   cMatrix tree = PlacementAt(offset);
   RotateAboutX(tree, 90.0f);
   const cColour trunk = LitColour(kTrunkColour, light_factor);
-  for (float height : kTrunkHeights) AddCircle(ePieceShape::kPolygon, tree, {height, 1.0f}, trunk);
+  for (float height : kTrunkHeights) AddCircle(ePieceKind::kDisc, tree, {height, 1.0f}, trunk, footprint);
   const cColour crown = LitColour(kCrownColour, light_factor);
-  for (const cTreeRing& ring : kCrownRings) AddCircle(ePieceShape::kLines, tree, ring, crown);
+  for (const cTreeRing& ring : kCrownRings) AddCircle(ePieceKind::kThinLines, tree, ring, crown, footprint);
 }
 
 class cGLObjectPainter : public cObjectPainter {
@@ -223,7 +222,9 @@ class cGLObjectPainter : public cObjectPainter {
     if (Batching() && !gGameState.freeZoom) {
       cMatrix placement = PlacementAt(offset);
       RotateAboutY(placement, degrees);
-      gObjectBatch.Add(ePieceShape::kLines, 2.0f, WithProjection(placement), body, kArrowSegments, 12);
+      // No footprint: drawn last in a group, a critter never makes one close, and the trees
+      // all come before the critters in the list.
+      gObjectBatch.Add(ePieceKind::kWideLines, WithProjection(placement), body, kArrowShape, nullptr);
       return;
     }
     DrawPlacedBatch(gObjectBatch);
@@ -244,5 +245,11 @@ cGLObjectPainter gGLObjectPainter;
 }  // namespace
 
 void InstallObjectPainter() { gObjectPainter = &gGLObjectPainter; }
+
+void StartObjects() {
+  gModelview = MatrixFromDoubles(saved_modelview);
+  gProjection = MatrixFromDoubles(saved_projection);
+  gObjectBatch.Start(saved_viewport[2], saved_viewport[3]);
+}
 
 void FinishObjects() { DrawPlacedBatch(gObjectBatch); }

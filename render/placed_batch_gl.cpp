@@ -1,11 +1,15 @@
 // Drawing a placed batch: each vertex carries its object's projection x model-view in four
 // texture coordinate sets, and a vertex program places it with the very multiply and
-// multiply-adds the driver's fixed-function program uses, so it lands on the same pixel.
+// multiply-adds the driver's fixed-function program uses, so it lands on the same pixel. The
+// vertices and indices go through buffer objects kept from frame to frame, so the driver
+// neither copies them again nor touches fresh memory for them every frame.
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <array>
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include "platform/gl_lookup.h"
 #include "render/placed_batch.h"
@@ -18,6 +22,10 @@ struct cProgramCalls {
   PFNGLBINDPROGRAMARBPROC bind = nullptr;
   PFNGLPROGRAMSTRINGARBPROC string = nullptr;
   PFNGLMULTIDRAWARRAYSPROC multiDraw = nullptr;
+  PFNGLGENBUFFERSPROC genBuffers = nullptr;
+  PFNGLBINDBUFFERPROC bindBuffer = nullptr;
+  PFNGLBUFFERDATAPROC bufferData = nullptr;
+  PFNGLBUFFERSUBDATAPROC bufferSubData = nullptr;
 };
 
 bool HasExtension(const char* name) {
@@ -39,7 +47,14 @@ cProgramCalls LookUpProgramCalls() {
   calls.bind = reinterpret_cast<PFNGLBINDPROGRAMARBPROC>(LookupGLEntryPoint("glBindProgramARB"));
   calls.string = reinterpret_cast<PFNGLPROGRAMSTRINGARBPROC>(LookupGLEntryPoint("glProgramStringARB"));
   calls.multiDraw = reinterpret_cast<PFNGLMULTIDRAWARRAYSPROC>(LookupGLEntryPoint("glMultiDrawArrays"));
-  if (!calls.gen || !calls.bind || !calls.string || !calls.multiDraw) return {};
+  calls.genBuffers = reinterpret_cast<PFNGLGENBUFFERSPROC>(LookupGLEntryPoint("glGenBuffers"));
+  calls.bindBuffer = reinterpret_cast<PFNGLBINDBUFFERPROC>(LookupGLEntryPoint("glBindBuffer"));
+  calls.bufferData = reinterpret_cast<PFNGLBUFFERDATAPROC>(LookupGLEntryPoint("glBufferData"));
+  calls.bufferSubData = reinterpret_cast<PFNGLBUFFERSUBDATAPROC>(LookupGLEntryPoint("glBufferSubData"));
+  if (!calls.gen || !calls.bind || !calls.string || !calls.multiDraw || !calls.genBuffers || !calls.bindBuffer ||
+      !calls.bufferData || !calls.bufferSubData) {
+    return {};
+  }
   return calls;
 }
 
@@ -71,12 +86,55 @@ GLuint PlacingProgram() {
   return program;
 }
 
-void SetColumnArrays(const cBatchVertex* first, bool enable) {
+// A buffer object that only grows, so that its storage stays where it is.
+struct cStreamBuffer {
+  GLenum target;
+  GLuint name = 0;
+  GLsizeiptr capacity = 0;
+
+  void Fill(const void* data, GLsizeiptr bytes) {
+    if (!name) ProgramCalls().genBuffers(1, &name);
+    ProgramCalls().bindBuffer(target, name);
+    if (bytes > capacity) {
+      capacity = bytes + bytes / 2;
+      ProgramCalls().bufferData(target, capacity, nullptr, GL_STREAM_DRAW);
+    }
+    ProgramCalls().bufferSubData(target, 0, bytes, data);
+  }
+};
+
+// One kind's vertices and indices.
+struct cKindBuffers {
+  cStreamBuffer vertices{GL_ARRAY_BUFFER};
+  cStreamBuffer indices{GL_ELEMENT_ARRAY_BUFFER};
+};
+using cBatchBuffers = std::array<cKindBuffers, kPieceKinds>;
+
+// A set for each batch drawn in a frame, since writing a buffer the frame has already drawn
+// from makes the driver finish the frame so far.
+std::vector<cBatchBuffers> gBuffers;
+unsigned gLastFrame = 0;
+size_t gDrawnThisFrame = 0;
+
+cBatchBuffers& NextBuffers(const cPlacedBatch& batch) {
+  if (batch.Frame() != gLastFrame) {
+    gLastFrame = batch.Frame();
+    gDrawnThisFrame = 0;
+  }
+  if (gBuffers.size() <= gDrawnThisFrame) gBuffers.resize(gDrawnThisFrame + 1);
+  return gBuffers[gDrawnThisFrame++];
+}
+
+// Buffer offsets, as the GL takes them in place of pointers while a buffer is bound.
+const void* AtOffset(size_t bytes) { return reinterpret_cast<const void*>(bytes); }
+
+void SetColumnArrays(bool enable) {
   for (int column = 0; column < 4; ++column) {
     glClientActiveTexture(GL_TEXTURE0 + column);
     if (enable) {
       glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-      glTexCoordPointer(4, GL_FLOAT, sizeof(cBatchVertex), first->placement.m + column * 4);
+      glTexCoordPointer(4, GL_FLOAT, sizeof(cBatchVertex),
+                        AtOffset(offsetof(cBatchVertex, placement) + column * 4 * sizeof(float)));
     } else {
       glDisableClientState(GL_TEXTURE_COORD_ARRAY);
     }
@@ -84,34 +142,69 @@ void SetColumnArrays(const cBatchVertex* first, bool enable) {
   glClientActiveTexture(GL_TEXTURE0);
 }
 
-void DrawRun(const cBatchRun& run) {
-  glLineWidth(run.lineWidth);
-  if (run.shape == ePieceShape::kLines) {
-    glDrawArrays(GL_LINES, run.firsts[0], run.counts[0]);
-  } else {
-    ProgramCalls().multiDraw(GL_POLYGON, run.firsts.data(), run.counts.data(), static_cast<GLsizei>(run.firsts.size()));
+// Copies one kind's pieces into its buffers.
+void LoadKind(const cKindList& list, cKindBuffers& buffers) {
+  buffers.vertices.Fill(list.vertices.data(), static_cast<GLsizeiptr>(list.vertices.size() * sizeof(cBatchVertex)));
+  if (!list.indices.empty()) {
+    buffers.indices.Fill(list.indices.data(), static_cast<GLsizeiptr>(list.indices.size() * sizeof(uint32_t)));
+  }
+}
+
+void PointArraysInto(const cKindBuffers& buffers) {
+  ProgramCalls().bindBuffer(GL_ARRAY_BUFFER, buffers.vertices.name);
+  ProgramCalls().bindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffers.indices.name);
+  glVertexPointer(3, GL_FLOAT, sizeof(cBatchVertex), AtOffset(offsetof(cBatchVertex, position)));
+  glColorPointer(3, GL_FLOAT, sizeof(cBatchVertex), AtOffset(offsetof(cBatchVertex, colour)));
+  SetColumnArrays(true);
+}
+
+// One kind's pieces of one group, from the end of the group before it (`from`) to its own.
+void DrawGroupKind(const cKindList& list, ePieceKind kind, const cGroupEnd& from, const cGroupEnd& to) {
+  const int k = static_cast<int>(kind);
+  glLineWidth(LineWidthOf(kind));
+  if (kind == ePieceKind::kDisc) {
+    ProgramCalls().multiDraw(GL_POLYGON, list.polygonFirsts.data() + from.polygons[k],
+                             list.polygonCounts.data() + from.polygons[k], to.polygons[k] - from.polygons[k]);
+    return;
+  }
+  // The vertex range spares the driver a pass over the indices.
+  glDrawRangeElements(GL_LINES, from.vertices[k], to.vertices[k] - 1, to.indices[k] - from.indices[k],
+                      GL_UNSIGNED_INT, AtOffset(from.indices[k] * sizeof(uint32_t)));
+}
+
+void DrawGroups(const cPlacedBatch& batch, const cBatchBuffers& buffers) {
+  cGroupEnd from{};
+  for (const cGroupEnd& to : batch.Groups()) {
+    for (int k = 0; k < kPieceKinds; ++k) {
+      if (to.vertices[k] == from.vertices[k]) continue;
+      PointArraysInto(buffers[k]);
+      const auto kind = static_cast<ePieceKind>(k);
+      DrawGroupKind(batch.Kind(kind), kind, from, to);
+    }
+    from = to;
   }
 }
 }  // namespace
 
 void DrawPlacedBatch(cPlacedBatch& batch) {
   if (batch.Empty()) return;
-  const cBatchVertex* first = batch.Vertices().data();
+  cBatchBuffers& buffers = NextBuffers(batch);
+  for (int k = 0; k < kPieceKinds; ++k) LoadKind(batch.Kind(static_cast<ePieceKind>(k)), buffers[k]);
   ProgramCalls().bind(GL_VERTEX_PROGRAM_ARB, PlacingProgram());
   glEnable(GL_VERTEX_PROGRAM_ARB);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
-  glVertexPointer(3, GL_FLOAT, sizeof(cBatchVertex), first->position);
-  glColorPointer(3, GL_FLOAT, sizeof(cBatchVertex), first->colour);
-  SetColumnArrays(first, true);
-  for (const cBatchRun& run : batch.Runs()) DrawRun(run);
+  DrawGroups(batch, buffers);
   glLineWidth(1.0f);
-  SetColumnArrays(first, false);
+  SetColumnArrays(false);
   glDisableClientState(GL_COLOR_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
+  ProgramCalls().bindBuffer(GL_ARRAY_BUFFER, 0);
+  ProgramCalls().bindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
   glDisable(GL_VERTEX_PROGRAM_ARB);
   // The colour the last object would have left current, drawn on its own.
-  glColor3fv(batch.Vertices().back().colour);
+  const cColour& last = batch.LastColour();
+  glColor3f(last.r, last.g, last.b);
   batch.Clear();
 }
 

@@ -15,5 +15,7 @@ void SetLitColor(float r, float g, float b);
 void SetLitColor(const cColour& colour);
 // Puts the GL painter behind every object's Draw slot; DrawScene does it on first use.
 void InstallObjectPainter();
+// Readies the painter for the frame's objects; called before the first object's Draw.
+void StartObjects();
 // Draws what the painter still holds back for batching; called once every object's Draw ran.
 void FinishObjects();

@@ -74,6 +74,7 @@ void DrawGround(const cVector& centre) {
 }
 
 void DrawObjects(const cVector& centre) {
+  StartObjects();
   gWorld->GetAvatar()->Draw(centre);
   for (cKeltoGameObject* object : gWorld->objects) object->Draw(centre);
   FinishObjects();

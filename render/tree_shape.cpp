@@ -8,17 +8,13 @@ cTreeCircle BuildTreeCircle() {
   cTreeCircle circle{};
   int i = 0;
   grcCircle(kTreeCircleSegments, false, 1.0f).ForEachVertex([&](float x, float y) {
-    circle.disc[i][0] = x;
-    circle.disc[i][1] = y;
+    circle.points[i][0] = x;
+    circle.points[i][1] = y;
     ++i;
   });
   for (int s = 0; s < kTreeCircleSegments; ++s) {
-    const float* from = circle.disc[s];
-    const float* to = circle.disc[(s + 1) % kTreeCircleSegments];
-    for (int k = 0; k < 3; ++k) {
-      circle.ring[2 * s][k] = from[k];
-      circle.ring[2 * s + 1][k] = to[k];
-    }
+    circle.ring[s][0] = static_cast<uint8_t>(s);
+    circle.ring[s][1] = static_cast<uint8_t>((s + 1) % kTreeCircleSegments);
   }
   return circle;
 }

@@ -4,6 +4,8 @@
 // formed on the processor.
 #pragma once
 
+#include <cstdint>
+
 struct cTreeRing {
   float height;
   float radius;
@@ -13,10 +15,10 @@ constexpr cTreeRing kCrownRings[] = {{2.5f, 3.0f}, {3.0f, 2.5f}, {3.5f, 2.0f}, {
 constexpr int kTreeCircleSegments = 10;
 
 // The radius-1, 10-segment circle in its own plane, from the same walk the plain painter
-// draws: its vertices for a disc, and its outline as segments in the order a closed loop of
-// them is drawn, for a ring.
+// draws: its vertices, a disc's polygon; and for a ring, its outline as pairs of them in the
+// order and direction a closed loop through them is drawn.
 struct cTreeCircle {
-  float disc[kTreeCircleSegments][3];
-  float ring[2 * kTreeCircleSegments][3];
+  float points[kTreeCircleSegments][3];
+  uint8_t ring[kTreeCircleSegments][2];
 };
 const cTreeCircle& TreeCircle();

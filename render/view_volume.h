@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/vector.h"
+#include "render/footprint_grid.h"
 
 class cViewVolume {
  public:
@@ -17,12 +18,16 @@ class cViewVolume {
   // The same for a box centred on `at`, `halfWidth` across in x and z and from `bottom` to
   // `top` in y.
   bool ColumnOutside(const cVector& at, float halfWidth, float bottom, float top) const;
+  // The pixels the column can touch, widened by a few pixels for line widths and rounding, into
+  // `box`; false when that is not known (part of the column is at or behind the eye).
+  bool ColumnFootprint(const cVector& at, float halfWidth, float bottom, float top, cScreenBox& box) const;
   // From now until the next Set, nothing counts as outside.
   void SeeEverything() { seeEverything_ = true; }
 
  private:
   double clip_[16] = {};  // projection x model-view, column-major
   double marginX_ = 0.0, marginY_ = 0.0;  // the widening, as fractions of the clip range
+  double width_ = 0.0, height_ = 0.0;     // the viewport's, in pixels
   bool seeEverything_ = false;
 };
 

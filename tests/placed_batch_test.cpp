@@ -1,5 +1,5 @@
 // Batched drawing's arithmetic: the matrix steps against the driver's own results, bit for
-// bit, and the batch's runs, which must keep every piece in drawing order.
+// bit, and the batch's groups, which must keep the drawing order wherever two pieces can meet.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -87,60 +87,145 @@ cMatrix Marked(float value) {
   return m;
 }
 
-const float kTwoPoints[2][3] = {{0, 0, 0}, {1, 0, 0}};
 const float kTriangle[3][3] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+const uint8_t kTriangleOutline[3][2] = {{0, 1}, {1, 2}, {2, 0}};
+const cPieceShape kDiscShape = {kTriangle, 3, nullptr, 0};
+const cPieceShape kLinesShape = {kTriangle, 3, kTriangleOutline, 3};
 
-// Lines of one width run on as one list; a polygon stays a piece of its own; any change of
-// shape or width starts a new run, so the order of drawing is the order of adding.
-TEST(PlacedBatch, RunsKeepTheOrderOfAdding) {
-  cPlacedBatch batch;
-  batch.Add(ePieceShape::kPolygon, 1.0f, Marked(1), {1, 0, 0}, kTriangle, 3);
-  batch.Add(ePieceShape::kPolygon, 1.0f, Marked(2), {1, 0, 0}, kTriangle, 3);
-  batch.Add(ePieceShape::kLines, 1.0f, Marked(3), {0, 1, 0}, kTwoPoints, 2);
-  batch.Add(ePieceShape::kLines, 1.0f, Marked(4), {0, 1, 0}, kTwoPoints, 2);
-  batch.Add(ePieceShape::kLines, 2.0f, Marked(5), {0, 0, 1}, kTwoPoints, 2);
-  batch.Add(ePieceShape::kPolygon, 1.0f, Marked(6), {1, 0, 0}, kTriangle, 3);
+cPieceShape ShapeOf(ePieceKind kind) { return kind == ePieceKind::kDisc ? kDiscShape : kLinesShape; }
 
-  struct Expected {
-    ePieceShape shape;
-    float width;
-    std::vector<int> firsts, counts;
-  };
-  const std::vector<Expected> expected = {{ePieceShape::kPolygon, 1.0f, {0, 3}, {3, 3}},
-                                          {ePieceShape::kLines, 1.0f, {6}, {4}},
-                                          {ePieceShape::kLines, 2.0f, {10}, {2}},
-                                          {ePieceShape::kPolygon, 1.0f, {12}, {3}}};
-  ASSERT_EQ(batch.Runs().size(), expected.size());
-  for (size_t r = 0; r < expected.size(); ++r) {
-    EXPECT_EQ(batch.Runs()[r].shape, expected[r].shape) << "run " << r;
-    EXPECT_EQ(batch.Runs()[r].lineWidth, expected[r].width) << "run " << r;
-    EXPECT_EQ(batch.Runs()[r].firsts, expected[r].firsts) << "run " << r;
-    EXPECT_EQ(batch.Runs()[r].counts, expected[r].counts) << "run " << r;
+// The pieces in the order the GL side draws them (group by group, kind by kind), each named by
+// the mark in its placement.
+std::vector<int> DrawingOrder(const cPlacedBatch& batch) {
+  std::vector<int> order;
+  cGroupEnd from{};
+  for (const cGroupEnd& to : batch.Groups()) {
+    for (int k = 0; k < kPieceKinds; ++k) {
+      const cKindList& list = batch.Kind(static_cast<ePieceKind>(k));
+      for (int v = from.vertices[k]; v < to.vertices[k]; v += 3) {
+        order.push_back(static_cast<int>(list.vertices[v].placement.m[0]));
+      }
+    }
+    from = to;
   }
-  // Each vertex carries its own piece's placement and colour.
-  const std::vector<cBatchVertex>& v = batch.Vertices();
-  ASSERT_EQ(v.size(), 15u);
-  EXPECT_EQ(v[4].placement.m[0], 2.0f);
-  EXPECT_EQ(v[7].placement.m[0], 3.0f);
-  EXPECT_EQ(v[7].position[0], 1.0f);
-  EXPECT_EQ(v[10].colour[2], 1.0f);
-  batch.Clear();
-  EXPECT_TRUE(batch.Empty());
-  EXPECT_TRUE(batch.Runs().empty());
+  return order;
 }
 
-// A ring is the disc's outline as segments, each from a vertex to the next and the last back
-// to the first: the segments a closed loop through the disc's vertices draws.
-TEST(TreeCircle, RingIsTheDiscsClosedOutline) {
-  const cTreeCircle& circle = TreeCircle();
-  for (int s = 0; s < kTreeCircleSegments; ++s) {
-    const int next = (s + 1) % kTreeCircleSegments;
-    for (int k = 0; k < 3; ++k) {
-      EXPECT_EQ(circle.ring[2 * s][k], circle.disc[s][k]) << "segment " << s;
-      EXPECT_EQ(circle.ring[2 * s + 1][k], circle.disc[next][k]) << "segment " << s;
+bool Overlap(const cScreenBox& a, const cScreenBox& b) {
+  return a.left <= b.right && b.left <= a.right && a.bottom <= b.top && b.bottom <= a.top;
+}
+
+// Whatever the kinds and footprints, two pieces that may share a pixel (their footprints meet,
+// or one has none) are drawn in the order they were added, and every piece is drawn once.
+TEST(PlacedBatch, PiecesThatMayShareAPixelKeepTheirOrder) {
+  uint32_t state = 12345;
+  const auto next = [&state](int below) {
+    state = state * 1664525u + 1013904223u;
+    return static_cast<int>((state >> 8) % static_cast<uint32_t>(below));
+  };
+  for (int round = 0; round < 200; ++round) {
+    cPlacedBatch batch;
+    batch.Start(800, 600);
+    std::vector<cScreenBox> boxes;
+    std::vector<bool> placed;
+    const int pieces = 2 + next(60);
+    for (int id = 0; id < pieces; ++id) {
+      const auto kind = static_cast<ePieceKind>(next(kPieceKinds));
+      const float x = static_cast<float>(next(900)) - 50.0f, y = static_cast<float>(next(700)) - 50.0f;
+      const cScreenBox box = {x, y, x + static_cast<float>(next(80)), y + static_cast<float>(next(80))};
+      const bool known = next(8) != 0;
+      boxes.push_back(box);
+      placed.push_back(known);
+      batch.Add(kind, Marked(static_cast<float>(id)), {}, ShapeOf(kind), known ? &box : nullptr);
+    }
+    const std::vector<int> order = DrawingOrder(batch);
+    ASSERT_EQ(order.size(), static_cast<size_t>(pieces)) << "round " << round;
+    for (size_t i = 0; i < order.size(); ++i) {
+      for (size_t j = i + 1; j < order.size(); ++j) {
+        const int a = order[i], b = order[j];
+        if (a < b) continue;
+        const bool mayShare = !placed[a] || !placed[b] || Overlap(boxes[a], boxes[b]);
+        EXPECT_FALSE(mayShare) << "round " << round << ": piece " << b << " drawn after piece " << a;
+      }
     }
   }
-  EXPECT_EQ(circle.disc[0][0], 1.0f) << "the walk starts at (1, 0)";
-  EXPECT_EQ(circle.disc[0][1], 0.0f);
+}
+
+// Trees far apart share one group: all their discs, then all their rings; a tree over an earlier
+// one's rings, or a disc after pieces with no footprint, starts a new group. Wide lines, drawn
+// last, never close a group.
+TEST(PlacedBatch, GroupsCloseOnlyWhereTheOrderWouldChange) {
+  const cScreenBox left = {10, 10, 40, 40}, right = {500, 10, 530, 40}, overLeft = {30, 30, 60, 60};
+  struct Case {
+    const char* what;
+    std::vector<std::pair<ePieceKind, const cScreenBox*>> pieces;
+    size_t groups;
+  };
+  const ePieceKind disc = ePieceKind::kDisc, thin = ePieceKind::kThinLines, wide = ePieceKind::kWideLines;
+  const std::vector<Case> cases = {
+      {"trees apart", {{disc, &left}, {thin, &left}, {disc, &right}, {thin, &right}}, 1},
+      {"a tree over another", {{disc, &left}, {thin, &left}, {disc, &overLeft}, {thin, &overLeft}}, 2},
+      {"a disc with no footprint after rings", {{disc, &left}, {thin, &left}, {disc, nullptr}}, 2},
+      {"rings with no footprint after discs", {{disc, &left}, {thin, nullptr}, {thin, nullptr}}, 1},
+      {"critters after trees", {{disc, &left}, {thin, &left}, {wide, nullptr}, {wide, nullptr}}, 1},
+      {"a tree after a critter", {{wide, nullptr}, {disc, &right}}, 2},
+  };
+  for (const Case& c : cases) {
+    cPlacedBatch batch;
+    batch.Start(800, 600);
+    for (const auto& [kind, box] : c.pieces) batch.Add(kind, Marked(0), {}, ShapeOf(kind), box);
+    EXPECT_EQ(batch.Groups().size(), c.groups) << c.what;
+  }
+}
+
+// A piece's vertices carry its placement and colour; a line piece's segments become index
+// pairs into its own vertices, in order and direction; a disc is one polygon.
+TEST(PlacedBatch, PiecesBecomeVerticesIndicesAndPolygons) {
+  cPlacedBatch batch;
+  batch.Start(800, 600);
+  batch.Add(ePieceKind::kThinLines, Marked(1), {0, 1, 0}, kLinesShape, nullptr);
+  batch.Add(ePieceKind::kThinLines, Marked(2), {0, 0, 1}, kLinesShape, nullptr);
+  batch.Add(ePieceKind::kDisc, Marked(3), {1, 0, 0}, kDiscShape, nullptr);
+  const cKindList& lines = batch.Kind(ePieceKind::kThinLines);
+  EXPECT_EQ(lines.indices, (std::vector<uint32_t>{0, 1, 1, 2, 2, 0, 3, 4, 4, 5, 5, 3}));
+  ASSERT_EQ(lines.vertices.size(), 6u);
+  EXPECT_EQ(lines.vertices[4].placement.m[0], 2.0f);
+  EXPECT_EQ(lines.vertices[4].position[0], 1.0f);
+  EXPECT_EQ(lines.vertices[4].colour[2], 1.0f);
+  const cKindList& discs = batch.Kind(ePieceKind::kDisc);
+  EXPECT_EQ(discs.polygonFirsts, std::vector<int>{0});
+  EXPECT_EQ(discs.polygonCounts, std::vector<int>{3});
+  EXPECT_TRUE(discs.indices.empty());
+  EXPECT_EQ(batch.LastColour(), (cColour{1, 0, 0}));
+  batch.Clear();
+  EXPECT_TRUE(batch.Empty());
+  EXPECT_TRUE(batch.Kind(ePieceKind::kThinLines).vertices.empty());
+}
+
+// The grid answers for the open group only, counts a box past the window's edge as the edge
+// tiles, and forgets on clearing.
+TEST(FootprintGrid, MarksTilesByKind) {
+  cFootprintGrid grid;
+  grid.Resize(800, 600);
+  grid.Mark({100, 100, 110, 110}, 1u);
+  grid.Mark({-50, -50, -40, -40}, 2u);
+  EXPECT_TRUE(grid.Touches({105, 105, 106, 106}, 1u));
+  EXPECT_FALSE(grid.Touches({105, 105, 106, 106}, 2u)) << "another kind";
+  EXPECT_FALSE(grid.Touches({200, 200, 210, 210}, 1u)) << "elsewhere";
+  EXPECT_TRUE(grid.Touches({0, 0, 1, 1}, 2u)) << "off the window, at its corner";
+  EXPECT_TRUE(grid.Touches({-900, -900, 2000, 2000}, 1u)) << "a box round the whole window";
+  grid.Clear();
+  EXPECT_FALSE(grid.Touches({0, 0, 800, 600}, 3u));
+}
+
+// A ring is the circle's closed outline: each point to the next and the last back to the first.
+TEST(TreeCircle, RingIsTheClosedOutline) {
+  const cTreeCircle& circle = TreeCircle();
+  for (int s = 0; s < kTreeCircleSegments; ++s) {
+    EXPECT_EQ(circle.ring[s][0], s);
+    EXPECT_EQ(circle.ring[s][1], (s + 1) % kTreeCircleSegments);
+  }
+  EXPECT_EQ(circle.points[0][0], 1.0f) << "the walk starts at (1, 0)";
+  EXPECT_EQ(circle.points[0][1], 0.0f);
 }
 }  // namespace

@@ -40,4 +40,24 @@ TEST(ViewVolume, ColumnIsTheBoxAroundItsFoot) {
   EXPECT_FALSE(view.ColumnOutside({84, 0, 0}, 6.0f, 0.0f, 4.5f));
   EXPECT_TRUE(view.ColumnOutside({90, 0, 0}, 3.0f, 0.0f, 4.5f));
 }
+// From 50 up a unit is about 5 pixels: a column's footprint holds its corners' window
+// positions, widened a little, and is refused once the column reaches the eye.
+TEST(ViewVolume, ColumnFootprintHoldsTheColumnOnScreen) {
+  const cViewVolume view = TopDownView();
+  cScreenBox box;
+  ASSERT_TRUE(view.ColumnFootprint({0, 0, 0}, 1.0f, 0.0f, 0.0f, box));
+  const double unit = 300.0 / (50.0 * std::tan(50.0 * 3.14159265358979 / 180.0));
+  EXPECT_LT(box.left, 400.0 - unit);
+  EXPECT_GT(box.right, 400.0 + unit);
+  EXPECT_LT(box.bottom, 300.0 - unit);
+  EXPECT_GT(box.top, 300.0 + unit);
+  EXPECT_GT(box.left, 400.0 - unit - 5.0) << "widened by a few pixels, not more";
+  EXPECT_LT(box.top, 300.0 + unit + 5.0);
+
+  ASSERT_TRUE(view.ColumnFootprint({20, 0, 10}, 1.0f, 0.0f, 25.0f, box));
+  EXPECT_GT(box.left, 400.0 + 19.0 * unit - 5.0) << "a column's foot lies east of the centre";
+  EXPECT_LT(box.top, 300.0) << "and +z is down the screen in this view";
+  EXPECT_GT(box.right, 400.0 + 2.0 * 21.0 * unit) << "its top, halfway to the eye, looks twice as far out";
+  EXPECT_FALSE(view.ColumnFootprint({0, 0, 0}, 1.0f, 0.0f, 60.0f, box)) << "reaching past the eye";
+}
 }  // namespace
