@@ -1,8 +1,9 @@
-// The clip-space test: a box is outside when all eight corners fail one of the six clip
-// planes. Clipping is done in homogeneous space, so the test holds also for corners behind the
-// eye, and everything drawn inside the box lies in the corners' convex hull.
+// The clip-space test: a box is outside when all of it lies beyond one of the six clip planes.
+// Clipping is done in homogeneous space, so the test holds also for parts behind the eye, and
+// everything drawn inside the box lies in the corners' convex hull.
 #include "render/view_volume.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -42,26 +43,38 @@ void cViewVolume::Set(const double modelview[16], const double projection[16], f
   height_ = height;
   marginX_ = width > 0.0f ? 2.0 * kMarginPixels / width : 1.0;
   marginY_ = height > 0.0f ? 2.0 * kMarginPixels / height : 1.0;
+  // Rows of the clip matrix: x, y, z and w as functions of the point.
+  const auto row = [this](int r, double scale) {
+    return cPlane{{clip_[r] * scale, clip_[4 + r] * scale, clip_[8 + r] * scale, clip_[12 + r] * scale}};
+  };
+  const auto sum = [](const cPlane& a, const cPlane& b) {
+    return cPlane{{a.c[0] + b.c[0], a.c[1] + b.c[1], a.c[2] + b.c[2], a.c[3] + b.c[3]}};
+  };
+  const double wideX = 1.0 + marginX_, wideY = 1.0 + marginY_;
+  sides_[0] = sum(row(0, -1.0), row(3, -wideX));  // left: x < -wide w
+  sides_[1] = sum(row(0, 1.0), row(3, -wideX));   // right: x > wide w
+  sides_[2] = sum(row(1, -1.0), row(3, -wideY));  // bottom
+  sides_[3] = sum(row(1, 1.0), row(3, -wideY));   // top
+  sides_[4] = sum(row(2, -1.0), row(3, -1.0));    // near: z < -w
+  sides_[5] = sum(row(2, 1.0), row(3, -1.0));     // far: z > w
 }
 
 
+// Each side of the widened view is where a plane function of the point, linear in it, is
+// positive: -x - (1 + margin) w for the left side, and so on. All of a box lies on that side
+// when the function is positive at the box's centre less its greatest fall over half the box.
 bool cViewVolume::BoxOutside(const cVector& low, const cVector& high) const {
   if (seeEverything_) return false;
-  // Bits of the planes every corner so far lies outside of.
-  unsigned outsideAll = 0x3F;
-  for (int corner = 0; corner < 8 && outsideAll; ++corner) {
-    const cClipPoint p = Corner(clip_, low, high, corner);
-    const double wx = p.w * (1.0 + marginX_), wy = p.w * (1.0 + marginY_);
-    unsigned outside = 0;
-    if (p.x < -wx) outside |= 1;
-    if (p.x > wx) outside |= 2;
-    if (p.y < -wy) outside |= 4;
-    if (p.y > wy) outside |= 8;
-    if (p.z < -p.w) outside |= 16;
-    if (p.z > p.w) outside |= 32;
-    outsideAll &= outside;
+  const double centre[3] = {(static_cast<double>(low.x) + high.x) * 0.5, (static_cast<double>(low.y) + high.y) * 0.5,
+                            (static_cast<double>(low.z) + high.z) * 0.5};
+  const double half[3] = {(static_cast<double>(high.x) - low.x) * 0.5, (static_cast<double>(high.y) - low.y) * 0.5,
+                          (static_cast<double>(high.z) - low.z) * 0.5};
+  for (const cPlane& plane : sides_) {
+    const double atCentre = plane.c[0] * centre[0] + plane.c[1] * centre[1] + plane.c[2] * centre[2] + plane.c[3];
+    const double fall = std::fabs(plane.c[0]) * half[0] + std::fabs(plane.c[1]) * half[1] + std::fabs(plane.c[2]) * half[2];
+    if (atCentre - fall > 0.0) return true;
   }
-  return outsideAll != 0;
+  return false;
 }
 
 bool cViewVolume::ColumnOutside(const cVector& at, float halfWidth, float bottom, float top) const {

@@ -25,7 +25,11 @@ class cViewVolume {
   void SeeEverything() { seeEverything_ = true; }
 
  private:
+  struct cPlane {
+    double c[4];  // a point (x, y, z) is beyond it where c0 x + c1 y + c2 z + c3 > 0
+  };
   double clip_[16] = {};  // projection x model-view, column-major
+  cPlane sides_[6] = {};  // the widened view's six sides
   double marginX_ = 0.0, marginY_ = 0.0;  // the widening, as fractions of the clip range
   double width_ = 0.0, height_ = 0.0;     // the viewport's, in pixels
   bool seeEverything_ = false;

@@ -60,4 +60,57 @@ TEST(ViewVolume, ColumnFootprintHoldsTheColumnOnScreen) {
   EXPECT_GT(box.right, 400.0 + 2.0 * 21.0 * unit) << "its top, halfway to the eye, looks twice as far out";
   EXPECT_FALSE(view.ColumnFootprint({0, 0, 0}, 1.0f, 0.0f, 60.0f, box)) << "reaching past the eye";
 }
+// The plain definition, corner by corner, as an oracle: outside when all eight corners lie
+// beyond the same side of the view widened by 8 pixels.
+bool CornersOutside(const double clip[16], const cVector& low, const cVector& high) {
+  const double mx = 16.0 / 800.0, my = 16.0 / 600.0;
+  unsigned all = 0x3F;
+  for (int corner = 0; corner < 8; ++corner) {
+    const double p[3] = {corner & 1 ? high.x : low.x, corner & 2 ? high.y : low.y, corner & 4 ? high.z : low.z};
+    double q[4];
+    for (int r = 0; r < 4; ++r) q[r] = clip[r] * p[0] + clip[4 + r] * p[1] + clip[8 + r] * p[2] + clip[12 + r];
+    unsigned out = 0;
+    if (q[0] < -q[3] * (1 + mx)) out |= 1;
+    if (q[0] > q[3] * (1 + mx)) out |= 2;
+    if (q[1] < -q[3] * (1 + my)) out |= 4;
+    if (q[1] > q[3] * (1 + my)) out |= 8;
+    if (q[2] < -q[3]) out |= 16;
+    if (q[2] > q[3]) out |= 32;
+    all &= out;
+  }
+  return all != 0;
+}
+
+TEST(ViewVolume, AgreesWithTheCornerByCornerTestOnRandomBoxes) {
+  // A tilted, turned camera 40 units back, as in the follow view.
+  const double f = 1.0 / std::tan(30.0 * 3.14159265358979 / 180.0), aspect = 800.0 / 600.0;
+  const double projection[16] = {f / aspect, 0, 0, 0, 0, f, 0, 0, 0, 0, -1001.0 / 999.0, -1, 0, 0, -2000.0 / 999.0, 0};
+  const double c = std::cos(0.5), s = std::sin(0.5), t = std::cos(1.1), u = std::sin(1.1);
+  // rotate 0.5 rad about x, then 1.1 rad about y, then move 40 back
+  const double modelview[16] = {t, s * u, -c * u, 0, 0, c, s, 0, u, -s * t, c * t, 0, 0, 0, -40, 1};
+  cViewVolume view;
+  view.Set(modelview, projection, 800.0f, 600.0f);
+  double clip[16];
+  for (int col = 0; col < 4; ++col) {
+    for (int row = 0; row < 4; ++row) {
+      clip[col * 4 + row] = 0;
+      for (int k = 0; k < 4; ++k) clip[col * 4 + row] += projection[k * 4 + row] * modelview[col * 4 + k];
+    }
+  }
+  uint32_t state = 99;
+  const auto random = [&state](float range) {
+    state = state * 1664525u + 1013904223u;
+    return (static_cast<float>(state >> 8) / 16777216.0f - 0.5f) * range;
+  };
+  int outside = 0;
+  for (int i = 0; i < 20000; ++i) {
+    const cVector low(random(400), random(100), random(400));
+    const cVector high(low.x + random(20) + 10, low.y + random(20) + 10, low.z + random(20) + 10);
+    const bool expected = CornersOutside(clip, low, high);
+    outside += expected;
+    ASSERT_EQ(view.BoxOutside(low, high), expected) << "box " << i;
+  }
+  EXPECT_GT(outside, 2000) << "the boxes should fall on both sides";
+  EXPECT_LT(outside, 18000);
+}
 }  // namespace
