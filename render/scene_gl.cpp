@@ -73,10 +73,25 @@ void DrawGround(const cVector& centre) {
   glDepthMask(GL_TRUE);
 }
 
+// A crowd's objects lie all over memory and no longer fit the caches: asking for an object a
+// few places ahead spares the wait on each first read. Drawing reads a critter's first
+// cache lines (position and heading, state, species, cover, screen position).
+constexpr size_t kFetchAhead = 4;
+constexpr size_t kDrawnBytes = 256;
+
+void FetchForDrawing(const cKeltoGameObject* object) {
+  const char* start = reinterpret_cast<const char*>(object);
+  for (size_t offset = 0; offset < kDrawnBytes; offset += 64) __builtin_prefetch(start + offset);
+}
+
 void DrawObjects(const cVector& centre) {
   StartObjects();
   gWorld->GetAvatar()->Draw(centre);
-  for (cKeltoGameObject* object : gWorld->objects) object->Draw(centre);
+  const std::vector<cKeltoGameObject*>& objects = gWorld->objects;
+  for (size_t i = 0; i < objects.size(); ++i) {
+    if (i + kFetchAhead < objects.size()) FetchForDrawing(objects[i + kFetchAhead]);
+    objects[i]->Draw(centre);
+  }
   FinishObjects();
 }
 
