@@ -144,6 +144,7 @@ void SetColumnArrays(bool enable) {
 
 // Copies one kind's pieces into its buffers.
 void LoadKind(const cKindList& list, cKindBuffers& buffers) {
+  if (list.vertices.empty()) return;
   buffers.vertices.Fill(list.vertices.data(), static_cast<GLsizeiptr>(list.vertices.size() * sizeof(cBatchVertex)));
   if (!list.indices.empty()) {
     buffers.indices.Fill(list.indices.data(), static_cast<GLsizeiptr>(list.indices.size() * sizeof(uint32_t)));
