@@ -142,7 +142,11 @@ TEST_F(SaveFiles, FolderFollowsTheXdgRules) {
   setenv("XDG_DATA_HOME", "relative/path", 1);  // not absolute: ignored, as the rules say
   EXPECT_EQ(SavesFolder(), std::string(std::getenv("HOME")) + "/.local/share/zoma/saves");
   unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(SavesFolder(), std::string(std::getenv("HOME")) + "/.local/share/zoma/saves");
+  const std::string home = std::getenv("HOME");
+  EXPECT_EQ(SavesFolder(), home + "/.local/share/zoma/saves");
+  setenv("HOME", "relative-home", 1);  // no absolute data home: the current folder keeps the saves
+  EXPECT_EQ(SavesFolder(), ".local/share/zoma/saves");
+  setenv("HOME", home.c_str(), 1);
 }
 
 TEST_F(SaveFiles, WritingIsAtomicAndAFolderThatCannotBeMadeIsNamed) {
