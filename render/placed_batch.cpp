@@ -46,16 +46,9 @@ void cPlacedBatch::OpenGroup() {
 void cPlacedBatch::Append(cKindList& list, ePieceKind kind, const cMatrix& placement,
                           const cColour& colour, const cPieceShape& shape) {
   const int first = static_cast<int>(list.vertices.size());
-  list.vertices.resize(first + shape.pointCount);
   for (int i = 0; i < shape.pointCount; ++i) {
-    cBatchVertex& v = list.vertices[first + i];
-    v.position[0] = shape.points[i][0];
-    v.position[1] = shape.points[i][1];
-    v.position[2] = shape.points[i][2];
-    v.colour[0] = colour.r;
-    v.colour[1] = colour.g;
-    v.colour[2] = colour.b;
-    v.placement = placement;
+    const float* p = shape.points[i];
+    list.vertices.push_back({{p[0], p[1], p[2]}, {colour.r, colour.g, colour.b}, placement});
   }
   if (kind == ePieceKind::kDisc) {
     list.polygonFirsts.push_back(first);
