@@ -1,10 +1,12 @@
 // The tick's shortcuts give the answers of the plain computations they replace: squared
-// distances against squared radii, plant offers measured once, the random draw seen ahead.
+// distances against squared radii, the wrap by masks, plant offers measured once, the random
+// draw seen ahead.
 // The critter layout that keeps another critter's hot fields on one cache line is checked too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -32,6 +34,42 @@ TEST(TickShortcutsTest, SquaredDistanceIsTheDistanceBeforeItsRoot) {
   here.position = At(500.0f, 3.0f);
   for (const cVector& p : {At(4.0f, 7.5f), At(500.0f, 3.0f), At(250.0f, 260.0f), cVector(12.0f, 5.0f, 400.0f)}) {
     EXPECT_EQ(std::sqrt(WrappedDistanceSquared(here, p)), WrappedDistance(here, p));
+  }
+}
+
+// The wrap as it has always been written, one branch at a time: the oracle for the masked lanes.
+float PlainWrap(float d) {
+  if (d < -256.0f) d += 512.0f;
+  if (d > 256.0f) d -= 512.0f;
+  return d;
+}
+
+// Bit for bit, signed zeros apart; any NaN matches any NaN (the arithmetic does not promise
+// which NaN comes out, and the compiler may rewrite a - (-b) as a + b).
+bool SameBits(float a, float b) { return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Every pair of awkward coordinates (the wrap limits and their float neighbours, signed zeros,
+// far outside the world, NaN) on each lane: the masked wrap gives the plain one's bits, and w is
+// subtracted but never wrapped.
+TEST(TickShortcutsTest, MaskedWrapGivesThePlainWrapsBits) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  std::vector<float> values = {0.0f, -0.0f, 1.0f, 255.5f, 511.0f, 512.0f, -300.0f, 900.0f, 1e30f, -1e30f, nan};
+  for (float limit : {256.0f, -256.0f, 512.0f, 768.0f, -512.0f}) {
+    values.push_back(limit);
+    values.push_back(std::nextafter(limit, 0.0f));
+    values.push_back(std::nextafter(limit, 2.0f * limit));
+  }
+  for (float a : values) {
+    for (float b : values) {
+      const cVector from(b, -b, 0.5f * b, b);
+      const cVector d = WrappedDelta(from, cVector(a, a, a, a));
+      const float expected[3] = {PlainWrap(a - from.x), PlainWrap(a - from.y), PlainWrap(a - from.z)};
+      const float lanes[3] = {d.x, d.y, d.z};
+      for (int lane = 0; lane < 3; ++lane) {
+        EXPECT_TRUE(SameBits(lanes[lane], expected[lane])) << a << " - " << b << ", lane " << lane;
+      }
+      EXPECT_TRUE(SameBits(d.w, a - b)) << "w: " << a << " - " << b;
+    }
   }
 }
 
