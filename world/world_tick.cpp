@@ -106,7 +106,6 @@ void WorldTick() {
     world.Respawn(avatar);
   }
   for (size_t i = 0; i < world.critters.size(); ++i) {
-    PrefetchCrittersAhead(world.critters, i);
     UpdateCritter(world, world.critters[i], dayNow);
     if (i + 1 < world.critters.size()) PrefetchNoticeSlot(world.critters[i + 1], world.critters);
   }
