@@ -1,6 +1,6 @@
 // The tick's shortcuts give the answers of the plain computations they replace: squared
-// distances against squared radii, the wrap by masks, plant offers measured once, the random
-// draw seen ahead.
+// distances against squared radii, the wrap by masks, terrain scans kept for a tick, plant offers
+// measured once, the random draw seen ahead.
 // The critter layout that keeps another critter's hot fields on one cache line is checked too.
 #include <gtest/gtest.h>
 
@@ -8,11 +8,15 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "game/random.h"
 #include "tests/world_test_support.h"
 #include "world/radius.h"
+#include "world/senses.h"
+#include "world/terrain_scans.h"
 
 namespace {
 using world_test::At;
@@ -107,6 +111,48 @@ TEST(TickShortcutsTest, BatchedPlantOffersRememberWhatSingleOffersWould) {
       for (cKeltoGamePlant* offer : offers) PlainRemember(oracle, critter, offer);
       ASSERT_EQ(critter.known_plants, oracle) << "trial " << trial << " batch " << batch;
     }
+  }
+  world_test::ResetSimulation();
+}
+
+// What one terrain scan gave: the vector and the blocked directions it left, bit for bit.
+std::string ScanOutcome(const cKeltoGameCritter& critter) {
+  const cVector away = TerrainAvoidance(&critter);
+  std::string bits(reinterpret_cast<const char*>(&away), sizeof away);
+  bits.append(reinterpret_cast<const char*>(gBlockedDirections.entries), gBlockedDirections.count * sizeof(cVector));
+  return bits;
+}
+
+// Inside a tick every critter kind, at every cell of a world with lakes, ridges and a river
+// across the edge, gets from the kept answers (the first scan of its cell, then the recall) what
+// the plain scan gives outside a tick; a grid changed between ticks is scanned afresh.
+TEST(TickShortcutsTest, KeptTerrainScansGiveThePlainScan) {
+  world_test::BuildSampleWorld(3, 0);
+  cKeltoGameCritter critter;
+  const std::pair<float, float> kinds[] = {{0.0f, 0.0f}, {0.5f, 0.0f}, {0.0f, 0.7f}, {0.5f, 0.7f}};
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round == 0 ? "the sample world" : "after a lake was drained and a ridge raised");
+    std::vector<std::string> plain;
+    for (int pass = 0; pass < 3; ++pass) {  // outside a tick, then twice inside one
+      const std::optional<cTerrainScanTick> tick = pass == 0 ? std::nullopt : std::make_optional<cTerrainScanTick>();
+      size_t i = 0;
+      for (auto [climb, swim] : kinds) {
+        critter.climb = climb, critter.swim = swim;
+        for (float x = 1.0f; x < 512.0f; x += 4.0f) {
+          for (float z = 3.0f; z < 512.0f; z += 4.0f) {
+            critter.position = At(x, z);
+            if (pass == 0) {
+              plain.push_back(ScanOutcome(critter));
+            } else {
+              ASSERT_EQ(ScanOutcome(critter), plain[i]) << "pass " << pass << " at " << x << ", " << z;
+            }
+            ++i;
+          }
+        }
+      }
+    }
+    for (int x = 10; x <= 17; ++x) std::fill(gTerrainClasses[x] + 10, gTerrainClasses[x] + 22, kTerrainLand);
+    for (int x = 60; x <= 63; ++x) std::fill(gTerrainClasses[x], gTerrainClasses[x] + 3, kTerrainSteep);
   }
   world_test::ResetSimulation();
 }

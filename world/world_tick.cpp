@@ -11,6 +11,7 @@
 #include "world/geometry.h"
 #include "world/script_hooks.h"
 #include "world/senses.h"
+#include "world/terrain_scans.h"
 #include "world/tick_prefetch.h"
 #include "world/world.h"
 
@@ -97,6 +98,7 @@ void MeetNearestNeighbour(cKeltoGameWorld& world) {
 void WorldTick() {
   cKeltoGameWorld& world = *gWorld;
   cKeltoGameCritter* avatar = world.GetAvatar();
+  const cTerrainScanTick terrainScans;  // the grid stands still until the tick ends
   const bool dayNow = gDayClock.IsDay();
   SetScriptIsDay(dayNow);
   if (gDayClock.NewDay()) StartNewDay(world);
