@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/data_home.h"
 #include "platform/folder_copy.h"
 #include "script/game_scripts.h"
 
@@ -63,9 +64,8 @@ bool IsDataFolder(const std::string& folder) {
 }
 
 std::string PlayerDataFolder(const char* xdgDataHome, const char* home) {
-  if (xdgDataHome && xdgDataHome[0] == '/') return std::string(xdgDataHome) + "/zoma/data";
-  if (home && home[0] == '/') return std::string(home) + "/.local/share/zoma/data";
-  return {};
+  const std::string dataHome = DataHome(xdgDataHome, home);
+  return dataHome.empty() ? dataHome : dataHome + "/zoma/data";
 }
 
 std::string InstalledDataFolder() {

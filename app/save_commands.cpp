@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "dialog/evolution.h"
 #include "platform/time_source.h"
 #include "render/notices.h"
 #include "save/save_files.h"
@@ -18,10 +19,12 @@ void Tell(const std::string& text) {
   std::fflush(stdout);
 }
 
-// A loaded game's day is not a new one.
+// A loaded game's day is not a new one, and an evolution dialog left open belongs to the game
+// that was replaced: its Ok would hand that avatar's counts to the loaded one.
 void Load(const std::string& path) {
   const std::optional<std::string> problem = LoadGameFrom(path);
   Tell(problem ? "Game not loaded: " + *problem : "Game loaded");
+  if (!problem) CloseEvolutionDialog();
   gLastDaySeen = total_days;
 }
 

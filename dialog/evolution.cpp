@@ -28,9 +28,13 @@ void EvolutionDialogMouseUp(int x, int y) {
   if (gEvolutionDialog.visible) gEvolutionDialog.OnMouseUp(x, y);
 }
 
-void ResetEvolution() {
-  ResetAdvances();
+void CloseEvolutionDialog() {
   gEvolutionDialog.visible = false;
   gEvolutionDialog.result = 0;
+}
+
+void ResetEvolution() {
+  ResetAdvances();
+  CloseEvolutionDialog();
   BuildEvolutionDialog();
 }

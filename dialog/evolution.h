@@ -11,5 +11,8 @@ void OpenEvolutionDialog();
 // While it is hidden neither does anything.
 bool EvolutionDialogMouseDown(int x, int y);
 void EvolutionDialogMouseUp(int x, int y);
+// Hides the dialog and drops the opening in progress, whose counts are some other avatar's once
+// a saved game has replaced the world.
+void CloseEvolutionDialog();
 // Back to start-up (tests and tools): no recorded advances, the dialog rebuilt and hidden.
 void ResetEvolution();

@@ -7,12 +7,12 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "platform/data_file.h"
+#include "platform/data_home.h"
 
 namespace {
 std::string Shown(const std::string& path, const std::string& shown) { return shown.empty() ? path : shown; }
@@ -81,10 +81,8 @@ std::optional<std::filesystem::file_time_type> WrittenAt(const std::string& path
 }  // namespace
 
 std::string SavesFolder() {
-  const char* dataHome = std::getenv("XDG_DATA_HOME");
-  if (dataHome && dataHome[0] == '/') return std::string(dataHome) + "/zoma/saves";
-  const char* home = std::getenv("HOME");
-  return std::string(home && *home ? home : ".") + "/.local/share/zoma/saves";
+  const std::string dataHome = DataHome();
+  return (dataHome.empty() ? ".local/share" : dataHome) + "/zoma/saves";
 }
 
 std::string QuicksavePath() { return SavesFolder() + "/quicksave.json"; }

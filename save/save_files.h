@@ -13,8 +13,8 @@
 constexpr size_t kSaveFileLimit = 64u << 20;
 constexpr int kAutosaves = 3;
 
-// $XDG_DATA_HOME/zoma/saves, or ~/.local/share/zoma/saves when XDG_DATA_HOME is unset or not
-// an absolute path.
+// zoma/saves in the player's data home (platform/data_home); under the current folder's
+// .local/share when the environment names no absolute data home, so a save still has a place.
 std::string SavesFolder();
 std::string QuicksavePath();
 

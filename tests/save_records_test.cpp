@@ -9,6 +9,8 @@
 #include <cstring>
 
 #include "app/save_commands.h"
+#include "dialog/advance_dialog.h"
+#include "dialog/evolution.h"
 #include "render/notices.h"
 #include "save/save_files.h"
 #include "tests/save_test_support.h"
@@ -140,7 +142,11 @@ TEST_F(SaveFiles, FolderFollowsTheXdgRules) {
   setenv("XDG_DATA_HOME", "relative/path", 1);  // not absolute: ignored, as the rules say
   EXPECT_EQ(SavesFolder(), std::string(std::getenv("HOME")) + "/.local/share/zoma/saves");
   unsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(SavesFolder(), std::string(std::getenv("HOME")) + "/.local/share/zoma/saves");
+  const std::string home = std::getenv("HOME");
+  EXPECT_EQ(SavesFolder(), home + "/.local/share/zoma/saves");
+  setenv("HOME", "relative-home", 1);  // no absolute data home: the current folder keeps the saves
+  EXPECT_EQ(SavesFolder(), ".local/share/zoma/saves");
+  setenv("HOME", home.c_str(), 1);
 }
 
 TEST_F(SaveFiles, WritingIsAtomicAndAFolderThatCannotBeMadeIsNamed) {
@@ -197,6 +203,23 @@ TEST_F(SaveFiles, QuickSaveAndLoadTellThePlayer) {
   EXPECT_EQ(SaveNoticeLines(TimeGetTime()), std::vector<std::string>{"Game loaded"});
   EXPECT_TRUE(SaveGameText() == saved);
   EXPECT_TRUE(SaveNoticeLines(TimeGetTime() + kSaveNoticeMs).empty());
+}
+
+// An opening of the evolution dialog is the replaced avatar's: Ok after F9 would hand its counts
+// to the loaded avatar. A load that fails replaces nothing, so the opening stays.
+TEST_F(SaveFiles, ALoadClosesTheEvolutionDialogAFailedOneDoesNot) {
+  BuildEvolutionDialog();
+  OpenEvolutionDialog();
+  ASSERT_TRUE(gEvolutionDialog.Raise(0));
+  QuickLoad();
+  EXPECT_TRUE(EvolutionDialogVisible()) << "a failed load closed the dialog";
+  EXPECT_EQ(gEvolutionDialog.counts[0], avatar->advance_counts[0] + 1);
+  QuickSave();
+  QuickLoad();
+  EXPECT_FALSE(EvolutionDialogVisible());
+  OpenEvolutionDialog();
+  EXPECT_EQ(gEvolutionDialog.counts[0], gWorld->GetAvatar()->advance_counts[0]) << "the old opening survived";
+  ResetEvolution();
 }
 
 TEST_F(SaveFiles, ANewDayAutosaves) {
