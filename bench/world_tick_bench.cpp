@@ -25,7 +25,7 @@ void BM_WorldTick(benchmark::State& state) {
   state.counters["critters"] = static_cast<double>(state.range(0));
   state.counters["ticks/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_WorldTick)->Arg(10)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorldTick)->Arg(10)->Arg(40)->Arg(100)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -1,16 +1,22 @@
 // The tick's shortcuts give the answers of the plain computations they replace: squared
-// distances against squared radii, plant offers measured once, the random draw seen ahead.
+// distances against squared radii, the wrap by masks, terrain scans kept for a tick, plant offers
+// measured once, the random draw seen ahead.
 // The critter layout that keeps another critter's hot fields on one cache line is checked too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "game/random.h"
 #include "tests/world_test_support.h"
 #include "world/radius.h"
+#include "world/senses.h"
+#include "world/terrain_scans.h"
 
 namespace {
 using world_test::At;
@@ -32,6 +38,42 @@ TEST(TickShortcutsTest, SquaredDistanceIsTheDistanceBeforeItsRoot) {
   here.position = At(500.0f, 3.0f);
   for (const cVector& p : {At(4.0f, 7.5f), At(500.0f, 3.0f), At(250.0f, 260.0f), cVector(12.0f, 5.0f, 400.0f)}) {
     EXPECT_EQ(std::sqrt(WrappedDistanceSquared(here, p)), WrappedDistance(here, p));
+  }
+}
+
+// The wrap as it has always been written, one branch at a time: the oracle for the masked lanes.
+float PlainWrap(float d) {
+  if (d < -256.0f) d += 512.0f;
+  if (d > 256.0f) d -= 512.0f;
+  return d;
+}
+
+// Bit for bit, signed zeros apart; any NaN matches any NaN (the arithmetic does not promise
+// which NaN comes out, and the compiler may rewrite a - (-b) as a + b).
+bool SameBits(float a, float b) { return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0; }
+
+// Every pair of awkward coordinates (the wrap limits and their float neighbours, signed zeros,
+// far outside the world, NaN) on each lane: the masked wrap gives the plain one's bits, and w is
+// subtracted but never wrapped.
+TEST(TickShortcutsTest, MaskedWrapGivesThePlainWrapsBits) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  std::vector<float> values = {0.0f, -0.0f, 1.0f, 255.5f, 511.0f, 512.0f, -300.0f, 900.0f, 1e30f, -1e30f, nan};
+  for (float limit : {256.0f, -256.0f, 512.0f, 768.0f, -512.0f}) {
+    values.push_back(limit);
+    values.push_back(std::nextafter(limit, 0.0f));
+    values.push_back(std::nextafter(limit, 2.0f * limit));
+  }
+  for (float a : values) {
+    for (float b : values) {
+      const cVector from(b, -b, 0.5f * b, b);
+      const cVector d = WrappedDelta(from, cVector(a, a, a, a));
+      const float expected[3] = {PlainWrap(a - from.x), PlainWrap(a - from.y), PlainWrap(a - from.z)};
+      const float lanes[3] = {d.x, d.y, d.z};
+      for (int lane = 0; lane < 3; ++lane) {
+        EXPECT_TRUE(SameBits(lanes[lane], expected[lane])) << a << " - " << b << ", lane " << lane;
+      }
+      EXPECT_TRUE(SameBits(d.w, a - b)) << "w: " << a << " - " << b;
+    }
   }
 }
 
@@ -69,6 +111,48 @@ TEST(TickShortcutsTest, BatchedPlantOffersRememberWhatSingleOffersWould) {
       for (cKeltoGamePlant* offer : offers) PlainRemember(oracle, critter, offer);
       ASSERT_EQ(critter.known_plants, oracle) << "trial " << trial << " batch " << batch;
     }
+  }
+  world_test::ResetSimulation();
+}
+
+// What one terrain scan gave: the vector and the blocked directions it left, bit for bit.
+std::string ScanOutcome(const cKeltoGameCritter& critter) {
+  const cVector away = TerrainAvoidance(&critter);
+  std::string bits(reinterpret_cast<const char*>(&away), sizeof away);
+  bits.append(reinterpret_cast<const char*>(gBlockedDirections.entries), gBlockedDirections.count * sizeof(cVector));
+  return bits;
+}
+
+// Inside a tick every critter kind, at every cell of a world with lakes, ridges and a river
+// across the edge, gets from the kept answers (the first scan of its cell, then the recall) what
+// the plain scan gives outside a tick; a grid changed between ticks is scanned afresh.
+TEST(TickShortcutsTest, KeptTerrainScansGiveThePlainScan) {
+  world_test::BuildSampleWorld(3, 0);
+  cKeltoGameCritter critter;
+  const std::pair<float, float> kinds[] = {{0.0f, 0.0f}, {0.5f, 0.0f}, {0.0f, 0.7f}, {0.5f, 0.7f}};
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round == 0 ? "the sample world" : "after a lake was drained and a ridge raised");
+    std::vector<std::string> plain;
+    for (int pass = 0; pass < 3; ++pass) {  // outside a tick, then twice inside one
+      const std::optional<cTerrainScanTick> tick = pass == 0 ? std::nullopt : std::make_optional<cTerrainScanTick>();
+      size_t i = 0;
+      for (auto [climb, swim] : kinds) {
+        critter.climb = climb, critter.swim = swim;
+        for (float x = 1.0f; x < 512.0f; x += 4.0f) {
+          for (float z = 3.0f; z < 512.0f; z += 4.0f) {
+            critter.position = At(x, z);
+            if (pass == 0) {
+              plain.push_back(ScanOutcome(critter));
+            } else {
+              ASSERT_EQ(ScanOutcome(critter), plain[i]) << "pass " << pass << " at " << x << ", " << z;
+            }
+            ++i;
+          }
+        }
+      }
+    }
+    for (int x = 10; x <= 17; ++x) std::fill(gTerrainClasses[x] + 10, gTerrainClasses[x] + 22, kTerrainLand);
+    for (int x = 60; x <= 63; ++x) std::fill(gTerrainClasses[x], gTerrainClasses[x] + 3, kTerrainSteep);
   }
   world_test::ResetSimulation();
 }

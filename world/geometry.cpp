@@ -19,10 +19,7 @@ float WrapCoordinate(float c) {
 }  // namespace
 
 cVector ViewOffset(const cVector& point, const cVector& centre) {
-  cVector d = point - centre;
-  d.x = WrapOffset(d.x);
-  d.y = WrapOffset(d.y);
-  d.z = WrapOffset(d.z);
+  cVector d = WrappedDelta(centre, point);
   if (gCamera.iso_cam && curved_horizon) d.y = 10.0f - 0.1953125f * std::sqrt(d.x * d.x + d.z * d.z);
   return d;
 }

@@ -14,21 +14,23 @@ constexpr float kHalfWorldSize = kWorldSize / 2.0f;
 // a curved ground; it lives here because the simulation's distances go through ViewOffset too.
 extern bool curved_horizon;
 
-// One correction each way, so +-256 exactly stay as they are.
-inline float WrapOffset(float d) {
-  if (d < -kHalfWorldSize) d += kWorldSize;
-  if (d > kHalfWorldSize) d -= kWorldSize;
-  return d;
+// point - from, all four components, then x, y and z each wrapped with one correction each way
+// (+512 below -256, then -512 above 256), so +-256 exactly stay as they are. Done on the four
+// lanes at once and chosen by masks rather than by branches: whether a difference wraps is a
+// coin toss for far points, which a branch predictor cannot learn. The w lane's bounds are
+// infinite, so it is never wrapped.
+inline cVector WrappedDelta(const cVector& from, const cVector& point) {
+  typedef float cLanes __attribute__((vector_size(16)));
+  const cLanes below = {-kHalfWorldSize, -kHalfWorldSize, -kHalfWorldSize, -__builtin_inff()};
+  const cLanes above = {kHalfWorldSize, kHalfWorldSize, kHalfWorldSize, __builtin_inff()};
+  cLanes d = cLanes{point.x, point.y, point.z, point.w} - cLanes{from.x, from.y, from.z, from.w};
+  d = d < below ? d + kWorldSize : d;
+  d = d > above ? d - kWorldSize : d;
+  return cVector(d[0], d[1], d[2], d[3]);
 }
-
-// point - object.position, x, y and z each wrapped once each way into [-256, 256]. Inline: every
-// critter measures dozens of distances per tick.
+// point - object.position, wrapped. Inline: every critter measures dozens of distances per tick.
 inline cVector WrappedDelta(const cKeltoGameObject& object, const cVector& point) {
-  cVector d = point - object.position;
-  d.x = WrapOffset(d.x);
-  d.y = WrapOffset(d.y);
-  d.z = WrapOffset(d.z);
-  return d;
+  return WrappedDelta(object.position, point);
 }
 
 // Length of WrappedDelta: the short-way-round distance from an object to a point.

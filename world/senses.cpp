@@ -7,6 +7,7 @@
 
 #include "terrain/terrain_classes.h"
 #include "world/geometry.h"
+#include "world/terrain_scans.h"
 
 cBlockedDirections gBlockedDirections;
 
@@ -28,16 +29,51 @@ cVector AwayFromCell(int dx, int dz) {
   return offset * (1.0f / std::sqrt(static_cast<float>(dx * dx + dz * dz)));
 }
 
-// AwayFromCell for every offset of the scan, worked out once: [dx + 2][dz + 2].
-struct cAwayTable {
-  cVector away[5][5];
-  cAwayTable() {
-    for (int dx = -2; dx <= 2; ++dx) {
-      for (int dz = -2; dz <= 2; ++dz) away[dx + 2][dz + 2] = AwayFromCell(dx, dz);
+// The scan's 21 cells in its order (dx from +2 down to -2, outer; dz likewise, inner; no
+// corners), each with its away vector, worked out once.
+struct cScanCell {
+  int dx, dz;
+  cVector away;
+};
+struct cScanOrder {
+  cScanCell cells[cBlockedDirections::kCapacity];
+  cScanOrder() {
+    int k = 0;
+    for (int dx = 2; dx >= -2; --dx) {
+      for (int dz = 2; dz >= -2; --dz) {
+        if (std::abs(dx * dz) != 4) cells[k++] = {dx, dz, AwayFromCell(dx, dz)};
+      }
     }
   }
 };
-const cAwayTable gAwayFromCell;
+const cScanOrder gScanOrder;
+
+// The scan itself: every blocking cell's away vector into gBlockedDirections and the sum, in
+// the scan's order; the answer is the sum at unit length (or as it is when zero).
+cScanAnswer Scan(int row, int column, bool stoppedBySteep, bool stoppedByWater) {
+  cScanAnswer answer;
+  cVector sum(0.0f, 0.0f, 0.0f, 1.0f);
+  for (int k = 0; k < cBlockedDirections::kCapacity; ++k) {
+    const cScanCell& cell = gScanOrder.cells[k];
+    const int32_t terrainClass = gTerrainClasses[WrapCell(row - cell.dx)][WrapCell(column - cell.dz)];
+    if (!((terrainClass == kTerrainSteep && stoppedBySteep) || (terrainClass == kTerrainWater && stoppedByWater))) {
+      continue;
+    }
+    gBlockedDirections.entries[gBlockedDirections.count++] = cell.away;
+    sum += cell.away;
+    answer.blocking |= 1u << k;
+  }
+  const float length = sum.Length();
+  answer.away = length > 0.0f ? sum * (1.0f / length) : sum;
+  return answer;
+}
+
+// gBlockedDirections as the scan that gave this answer left it.
+void RecallBlocked(uint32_t blocking) {
+  for (int k = 0; blocking != 0; ++k, blocking >>= 1) {
+    if (blocking & 1u) gBlockedDirections.entries[gBlockedDirections.count++] = gScanOrder.cells[k].away;
+  }
+}
 }  // namespace
 
 bool CannotEnter(const cKeltoGameCritter& critter, int terrainClass) {
@@ -57,31 +93,19 @@ void SteerToward(cKeltoGameCritter* critter, const cVector& point, float speed) 
 
 cVector TerrainAvoidance(const cKeltoGameCritter* critter) {
   gBlockedDirections.count = 0;
-  cVector sum(0.0f, 0.0f, 0.0f, 1.0f);
   const bool stoppedBySteep = CannotEnter(*critter, kTerrainSteep);
   const bool stoppedByWater = CannotEnter(*critter, kTerrainWater);
-  if (!stoppedBySteep && !stoppedByWater) return sum;  // no cell can block: the zero sum
-  // The wrapped rows and columns from offset -2 to +2, read from +2 down as the scan goes.
-  int rows[5], columns[5];
-  for (int k = 0; k < 5; ++k) {
-    rows[k] = WrapCell(TerrainCellIndex(critter->position.x) - 2 + k);
-    columns[k] = WrapCell(TerrainCellIndex(critter->position.z) - 2 + k);
+  if (!stoppedBySteep && !stoppedByWater) return cVector(0.0f, 0.0f, 0.0f, 1.0f);  // no cell can block: the zero sum
+  const eStoppedBy kind = !stoppedByWater ? eStoppedBy::kSteep : !stoppedBySteep ? eStoppedBy::kWater : eStoppedBy::kBoth;
+  const int row = TerrainCellIndex(critter->position.x);
+  const int column = TerrainCellIndex(critter->position.z);
+  if (const cScanAnswer* known = gTerrainScans.Find(row, column, kind)) {
+    RecallBlocked(known->blocking);
+    return known->away;
   }
-  for (int dx = 2; dx >= -2; --dx) {
-    const int32_t* row = gTerrainClasses[rows[2 - dx]];
-    for (int dz = 2; dz >= -2; --dz) {
-      if (std::abs(dx * dz) == 4) continue;
-      const int32_t terrainClass = row[columns[2 - dz]];
-      if (!((terrainClass == kTerrainSteep && stoppedBySteep) || (terrainClass == kTerrainWater && stoppedByWater))) {
-        continue;
-      }
-      const cVector& away = gAwayFromCell.away[dx + 2][dz + 2];
-      gBlockedDirections.entries[gBlockedDirections.count++] = away;
-      sum += away;
-    }
-  }
-  const float length = sum.Length();
-  return length > 0.0f ? sum * (1.0f / length) : sum;
+  const cScanAnswer answer = Scan(row, column, stoppedBySteep, stoppedByWater);
+  gTerrainScans.Keep(row, column, kind, answer);
+  return answer.away;
 }
 
 bool PathBlocked(const cVector& direction) {

@@ -11,6 +11,7 @@
 #include "world/geometry.h"
 #include "world/script_hooks.h"
 #include "world/senses.h"
+#include "world/terrain_scans.h"
 #include "world/tick_prefetch.h"
 #include "world/world.h"
 
@@ -97,6 +98,7 @@ void MeetNearestNeighbour(cKeltoGameWorld& world) {
 void WorldTick() {
   cKeltoGameWorld& world = *gWorld;
   cKeltoGameCritter* avatar = world.GetAvatar();
+  const cTerrainScanTick terrainScans;  // the grid stands still until the tick ends
   const bool dayNow = gDayClock.IsDay();
   SetScriptIsDay(dayNow);
   if (gDayClock.NewDay()) StartNewDay(world);
@@ -106,7 +108,6 @@ void WorldTick() {
     world.Respawn(avatar);
   }
   for (size_t i = 0; i < world.critters.size(); ++i) {
-    PrefetchCrittersAhead(world.critters, i);
     UpdateCritter(world, world.critters[i], dayNow);
     if (i + 1 < world.critters.size()) PrefetchNoticeSlot(world.critters[i + 1], world.critters);
   }
