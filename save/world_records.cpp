@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/game_config.h"
+#include "save/history_records.h"
 #include "world/advances.h"
 #include "world/geometry.h"
 
@@ -289,6 +290,7 @@ void WriteWorld(const cKeltoGameWorld& world, json& out) {
   out["meals"] = WriteRecords(world.meals, WriteMeal, index);
   out["nest_visits"] = WriteRecords(world.nest_visits, WriteNestVisit, index);
   out["counters"] = WriteCounters(world.counters);
+  WriteHistory(world.history, out);
 }
 
 std::unique_ptr<cKeltoGameWorld> ReadWorld(const cSaveNode& node, int speciesCount) {
@@ -317,5 +319,6 @@ std::unique_ptr<cKeltoGameWorld> ReadWorld(const cSaveNode& node, int speciesCou
   ReadRecords(node["meals"], world->meals, ReadMeal, table);
   ReadRecords(node["nest_visits"], world->nest_visits, ReadNestVisit, table);
   world->counters = ReadCounters(node["counters"], speciesCount);
+  world->history.SetDays(*world, ReadHistory(node, speciesCount, world->counters));
   return world;
 }

@@ -1,5 +1,6 @@
 // The world's part of a save: every object in the order of the world's lists, the order of the
-// objects list itself, the fights, meals and nest visits, the motive clock and the counters.
+// objects list itself, the fights, meals and nest visits, the motive clock, the counters and
+// the population graph's days.
 #pragma once
 
 #include <memory>

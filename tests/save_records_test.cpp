@@ -97,6 +97,24 @@ TEST_F(SaveRecords, EveryReferenceAndValueComesBack) {
   EXPECT_EQ(w.objects.back(), w.carcasses[1]);
 }
 
+// The graph's days come back, and a save from before the graph was saved loads with none.
+TEST_F(SaveRecords, TheGraphsDaysComeBackAndAnOlderSaveHasNone) {
+  cDayHistory day;
+  day.day = 4;
+  day.awake = {{3, 1, 0}, {2, 2, 1}};
+  day.deaths = {0, 0, 1};
+  gWorld->history.SetDays(*gWorld, {day, day});
+  const std::string text = SaveGameText();
+  InstallSavedGame(ReadSavedGame(text));
+  ASSERT_EQ(gWorld->history.Days().size(), 2u);
+  EXPECT_EQ(gWorld->history.Days().back().awake, day.awake);
+  EXPECT_EQ(gWorld->history.Days().back().deaths, day.deaths);
+  json older = json::parse(text);
+  older.erase("population_history");
+  InstallSavedGame(ReadSavedGame(older.dump()));
+  EXPECT_TRUE(gWorld->history.Days().empty());
+}
+
 TEST_F(SaveRecords, FloatsComeBackBitForBit) {
   const float awkward[] = {0.1f, 1.0f / 3.0f, 1e-38f, 3.4028235e38f, -0.0f, 16777217.0f, 1.17549435e-38f / 3.0f};
   for (const float value : awkward) {

@@ -98,6 +98,22 @@ const cRefusal kRefusals[] = {
     {"running meal without food", Edited(Set("/meals", json::array({{{"food", nullptr}, {"eater", -1}, {"done", false}}}))),
      "s.json: meals[0].food is null, not a whole number"},
     {"no nest", Edited(Set("/nests", json::array())), "s.json: nests is empty, but the avatar needs its nest"},
+    {"graph of seven days", Edited(Set("/population_history", json::parse(LongList(7)))),
+     "s.json: population_history has 7 entries, more than 6"},
+    {"graph sample of more species", Edited(Set("/population_history/0/awake", json::array({json::parse(LongList(6))}))),
+     "s.json: population_history[0].awake[0] has 6 entries, more than 5"},
+    // The day under way counts on from its figures: more than the counters hold would run past them.
+    {"graph day past the counters", Edited([](json& s) {
+       s["counters"]["avatar_kills"] = 2;
+       s["population_history"] = json::array({{{"day", 0}, {"awake", json::array()}, {"deaths", json::array()}, {"kills", 3}, {"meals", 0}}});
+     }),
+     "s.json: population_history[0].kills is 3, not in 0..2"},
+    {"graph figure past the axis", Edited([](json& s) {
+       s["population_history"] = json::array({{{"day", 0}, {"awake", json::array()}, {"deaths", json::array()}, {"kills", 0}, {"meals", 0}}});
+       s["population_history"].insert(s["population_history"].begin(), s["population_history"][0]);
+       s["population_history"][0]["meals"] = 4294967296LL;
+     }),
+     "s.json: population_history[0].meals is 4294967296, not in 0..2147483647"},
 };
 
 void PrintTo(const cRefusal& c, std::ostream* out) { *out << c.name; }
