@@ -22,19 +22,6 @@ struct cStartsAsLand {
 } gStartsAsLand;
 }  // namespace
 
-// The coordinate is bounded first: every value beyond +-1024 reads the same edge cell, and the
-// int conversion of a huge or NaN coordinate would be undefined (NaN fails both tests and so
-// reads the +1024 edge).
-int TerrainCellIndex(float coordinate) {
-  const float bounded = coordinate < 1024.0f ? (coordinate > -1024.0f ? coordinate : -1024.0f) : 1024.0f;
-  const int cell = static_cast<int>(bounded) * kTerrainCells / kTerrainWorldSize;
-  return std::clamp(cell, 0, kTerrainCells - 1);
-}
-
-int32_t TerrainClassAt(float x, float, float z) {
-  return gTerrainClasses[TerrainCellIndex(x)][TerrainCellIndex(z)];
-}
-
 void FillTerrainWithLand() {
   for (auto& row : gTerrainClasses) std::fill(std::begin(row), std::end(row), int32_t{kTerrainLand});
 }

@@ -2,6 +2,7 @@
 // query every other subsystem asks. Row = x cell, column = z cell.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "game/vector.h"
@@ -18,9 +19,19 @@ extern int32_t gTerrainClasses[kTerrainCells][kTerrainCells];
 
 // The cell index, 0..63, of one world coordinate: truncated toward zero, scaled to cells,
 // clamped to the grid. Any float is safe, however far outside the world or NaN.
-int TerrainCellIndex(float coordinate);
+// The coordinate is bounded first: every value beyond +-1024 reads the same edge cell, and the
+// int conversion of a huge or NaN coordinate would be undefined (NaN fails both tests and so
+// reads the +1024 edge). Inline, as TerrainClassAt: every critter reads the ground under it
+// several times a tick.
+inline int TerrainCellIndex(float coordinate) {
+  const float bounded = coordinate < 1024.0f ? (coordinate > -1024.0f ? coordinate : -1024.0f) : 1024.0f;
+  const int cell = static_cast<int>(bounded) * kTerrainCells / kTerrainWorldSize;
+  return std::clamp(cell, 0, kTerrainCells - 1);
+}
 // Class of the cell under (x, z); y is ignored. Points outside the world read the nearest edge cell.
-int32_t TerrainClassAt(float x, float y, float z);
+inline int32_t TerrainClassAt(float x, float, float z) {
+  return gTerrainClasses[TerrainCellIndex(x)][TerrainCellIndex(z)];
+}
 
 // Every cell land (tests, and the state before world setup).
 void FillTerrainWithLand();

@@ -3,39 +3,16 @@
 
 #include <cmath>
 
-#include "game/camera.h"
 #include "game/random.h"
 #include "terrain/terrain_classes.h"
 #include "world/objects.h"
 
 bool curved_horizon = false;
 
-namespace {
-float WrapCoordinate(float c) {
-  if (c < 0.0f) c += kWorldSize;
-  if (c > kWorldSize) c -= kWorldSize;
-  return c;
-}
-}  // namespace
-
-cVector ViewOffset(const cVector& point, const cVector& centre) {
-  cVector d = WrappedDelta(centre, point);
-  if (gCamera.iso_cam && curved_horizon) d.y = 10.0f - 0.1953125f * std::sqrt(d.x * d.x + d.z * d.z);
-  return d;
-}
-
-cVector HeadingVector(float heading) { return cVector(std::sin(heading), 0.0f, std::cos(heading), 1.0f); }
-
 cVector RandomWorldPosition() {
   const float x = RandomScaled(kWorldSize);
   const float z = RandomScaled(kWorldSize);
   return cVector(x, 0.0f, z, 1.0f);
-}
-
-cVector WrapPoint(cVector v) {
-  v.x = WrapCoordinate(v.x);
-  v.z = WrapCoordinate(v.z);
-  return v;
 }
 
 cVector RotateAboutVertical(const cVector& v, float degrees) {

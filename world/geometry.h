@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "game/camera.h"
 #include "game/vector.h"
 #include "world/objects.h"
 
@@ -47,13 +48,28 @@ inline bool RootGreater(float aSquared, float bSquared) {
   return aSquared > bSquared && std::sqrt(aSquared) > std::sqrt(bSquared);
 }
 // point - centre wrapped the same way, with the curvature drop in the curved follow view.
-cVector ViewOffset(const cVector& point, const cVector& centre);
+// Inline: every critter measures its way to the avatar with it each tick.
+inline cVector ViewOffset(const cVector& point, const cVector& centre) {
+  cVector d = WrappedDelta(centre, point);
+  if (gCamera.iso_cam && curved_horizon) d.y = 10.0f - 0.1953125f * std::sqrt(d.x * d.x + d.z * d.z);
+  return d;
+}
 // The ground direction a heading faces: (sin h, 0, cos h).
-cVector HeadingVector(float heading);
+inline cVector HeadingVector(float heading) { return cVector(std::sin(heading), 0.0f, std::cos(heading), 1.0f); }
 // (u(512), 0, u(512), 1): x drawn first, then z.
 cVector RandomWorldPosition();
-// x and z brought into [0, 512]: +512 below 0, -512 above 512 (512 itself stays).
-cVector WrapPoint(cVector v);
+// One coordinate brought into [0, 512]: +512 below 0, -512 above 512 (512 itself stays).
+inline float WrapCoordinate(float c) {
+  if (c < 0.0f) c += kWorldSize;
+  if (c > kWorldSize) c -= kWorldSize;
+  return c;
+}
+// x and z brought into [0, 512] by WrapCoordinate.
+inline cVector WrapPoint(cVector v) {
+  v.x = WrapCoordinate(v.x);
+  v.z = WrapCoordinate(v.z);
+  return v;
+}
 // Rotation about the vertical axis by `degrees`; the ground heading atan2(x, z) decreases.
 cVector RotateAboutVertical(const cVector& v, float degrees);
 // A land point within 10 units per axis of `site` (wrapped), redrawn until it is land.
