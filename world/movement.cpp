@@ -41,10 +41,22 @@ void cKeltoGameCritter::NoticeCritter(cKeltoGameCritter* other) {
 }
 
 void cKeltoGameCritter::PruneNeighbours() {
-  for (size_t i = 0; i < neighbours.size();) {
-    const cKeltoGameCritter* n = neighbours[i];
-    if (n->in_nest || WrappedDistanceSquared(*this, n->position) > kNoticeRange.squared || n->state == kStateSleeping) {
+  // An entry's test reads only that neighbour and this critter, neither of which the pruning
+  // changes, so every entry is tested first, side by side, without a branch between the
+  // neighbours' loads; the list is then compacted as a single testing pass would do it.
+  thread_local std::vector<uint8_t> forgotten;
+  forgotten.resize(neighbours.size());
+  uint8_t any = 0;
+  for (size_t k = 0; k < neighbours.size(); ++k) {
+    const cKeltoGameCritter* n = neighbours[k];
+    forgotten[k] =
+        n->in_nest | (WrappedDistanceSquared(*this, n->position) > kNoticeRange.squared) | (n->state == kStateSleeping);
+    any |= forgotten[k];
+  }
+  for (size_t i = 0; any && i < neighbours.size();) {
+    if (forgotten[i]) {
       neighbours[i] = neighbours.back();  // the moved entry is examined next
+      forgotten[i] = forgotten[neighbours.size() - 1];
       neighbours.pop_back();
     } else {
       ++i;
