@@ -1,6 +1,6 @@
 // The tick's shortcuts give the answers of the plain computations they replace: squared
 // distances against squared radii, the wrap by masks, terrain scans kept for a tick, plant offers
-// measured once, the random draw seen ahead.
+// measured once, neighbours tested before the list is compacted, the random draw seen ahead.
 // The critter layout that keeps another critter's hot fields on one cache line is checked too.
 #include <gtest/gtest.h>
 
@@ -103,7 +103,9 @@ TEST(TickShortcutsTest, BatchedPlantOffersRememberWhatSingleOffersWould) {
   for (int trial = 0; trial < 2000; ++trial) {
     cKeltoGameCritter critter;
     critter.position = trial % 3 == 0 ? plants[static_cast<size_t>(trial) % plants.size()]->position : RandomWorldPosition();
-    std::vector<cKeltoGamePlant*> oracle;
+    // Now and then a longer list than the game makes, as a hand-made save may hold.
+    if (trial % 7 == 0) critter.known_plants.assign(plants.begin() + 1, plants.begin() + 1 + trial % 4 + 3);
+    std::vector<cKeltoGamePlant*> oracle = critter.known_plants;
     for (int batch = 0; batch < 4; ++batch) {
       cKeltoGamePlant* offers[5];
       for (cKeltoGamePlant*& offer : offers) offer = plants[static_cast<size_t>(NextRandom()) % plants.size()];
@@ -111,6 +113,62 @@ TEST(TickShortcutsTest, BatchedPlantOffersRememberWhatSingleOffersWould) {
       for (cKeltoGamePlant* offer : offers) PlainRemember(oracle, critter, offer);
       ASSERT_EQ(critter.known_plants, oracle) << "trial " << trial << " batch " << batch;
     }
+  }
+  world_test::ResetSimulation();
+}
+
+// The pass that drops an entry by moving the last one into its place, testing that one next.
+void PlainPrune(std::vector<cKeltoGameCritter*>& list, const cKeltoGameCritter& critter) {
+  for (size_t i = 0; i < list.size();) {
+    const cKeltoGameCritter* n = list[i];
+    if (n->in_nest || WrappedDistance(critter, n->position) > 25.0f || n->state == kStateSleeping) {
+      list[i] = list.back();
+      list.pop_back();
+    } else {
+      ++i;
+    }
+  }
+}
+
+// Lists of every length up to 70, as long as the avatar's in a crowd, with neighbours in the
+// nest, asleep, just inside and just outside the range and across the world's edge, come out
+// as the one-pass prune and its random flock-mate swap leave them, in the same order, with the
+// same draws taken.
+TEST(TickShortcutsTest, PruningKeepsWhatTheOnePassPruneKeeps) {
+  world_test::ResetSimulation(11);
+  world_test::AddSpecies(1.0f, 2.0f);
+  std::vector<cKeltoGameCritter*> others;
+  for (int i = 0; i < 80; ++i) {
+    const float angle = RandomScaled(6.2831853f);
+    const float reach = i % 5 == 0 ? std::nextafter(25.0f, 30.0f) : i % 5 == 1 ? 25.0f : RandomScaled(40.0f);
+    cKeltoGameCritter* other = world_test::AddCritter(
+        At(WrapCoordinate(5.0f + reach * std::sin(angle)), WrapCoordinate(500.0f + reach * std::cos(angle))));
+    other->in_nest = i % 11 == 3;
+    if (i % 9 == 4) other->state = kStateSleeping;
+    others.push_back(other);
+  }
+  cKeltoGameCritter critter;
+  critter.position = At(5.0f, 500.0f);
+  for (size_t length = 0; length <= 70; ++length) {
+    std::vector<cKeltoGameCritter*> list;
+    for (size_t k = 0; k < length; ++k) list.push_back(others[static_cast<size_t>(NextRandom()) % others.size()]);
+    critter.neighbours = list;
+    const uint32_t before = RandomState();
+    critter.PruneNeighbours();
+    const uint32_t after = RandomState();
+
+    SeedRandom(before);
+    std::vector<cKeltoGameCritter*> oracle = list;
+    PlainPrune(oracle, critter);
+    if (oracle.size() > kFlockMates) {
+      const size_t mate = static_cast<size_t>(NextRandom()) % kFlockMates;
+      const size_t other = kFlockMates + static_cast<size_t>(NextRandom()) % (oracle.size() - kFlockMates);
+      if (WrappedDistance(critter, oracle[mate]->position) > WrappedDistance(critter, oracle[other]->position)) {
+        std::swap(oracle[mate], oracle[other]);
+      }
+    }
+    EXPECT_EQ(critter.neighbours, oracle) << "length " << length;
+    EXPECT_EQ(RandomState(), after) << "length " << length;
   }
   world_test::ResetSimulation();
 }

@@ -78,29 +78,53 @@ bool cKeltoGameCritter::IsNeighbour(const cKeltoGameCritter* other) const {
 
 void cKeltoGameCritter::RememberPlant(cKeltoGamePlant* plant) { RememberPlants(&plant, 1); }
 
-// Each offer is taken in turn as RememberPlant would, but each remembered plant is measured
-// once, when first needed (the critter does not move between the offers), and distances are
-// compared by their squares, the roots taken only where the squares cannot decide.
+namespace {
+// The largest of the squares; a NaN among them gives NaN, which no comparison passes.
+float LargestSquare(const float (&squares)[kRememberedPlants]) {
+  float largest = squares[0];
+  for (size_t k = 1; k < kRememberedPlants; ++k) {
+    if (!(squares[k] <= largest)) largest = squares[k];
+  }
+  return largest;
+}
+}  // namespace
+
+// Each offer is taken in turn as RememberPlant would, but the remembered plants are measured
+// once, when the first offer needs them (the critter does not move between the offers), and
+// distances are compared by their squares, the roots taken only where the squares cannot
+// decide. With three plants remembered, an offer no nearer than every one of them changes
+// nothing, whether it is one of them or not: most offers, drawn from the whole world, end
+// there, before the list is searched.
 void cKeltoGameCritter::RememberPlants(cKeltoGamePlant* const* offers, size_t count) {
-  float knownSquared[kRememberedPlants];
-  size_t measured = 0;  // the first `measured` known plants have their square in knownSquared
-  auto squaredOfKnown = [&](size_t k) {
-    if (k >= kRememberedPlants) return WrappedDistanceSquared(*this, known_plants[k]->position);
-    if (k == measured) knownSquared[measured++] = WrappedDistanceSquared(*this, known_plants[k]->position);
-    return knownSquared[k];
-  };
+  float knownSquared[kRememberedPlants];  // valid once `measured`
+  float farthestSquared = 0.0f;
+  bool measured = false;
   for (size_t o = 0; o < count; ++o) {
     cKeltoGamePlant* plant = offers[o];
-    if (std::find(known_plants.begin(), known_plants.end(), plant) != known_plants.end()) continue;
+    auto remembered = [&] { return std::find(known_plants.begin(), known_plants.end(), plant) != known_plants.end(); };
     if (known_plants.size() < kRememberedPlants) {
-      known_plants.push_back(plant);
+      if (!remembered()) known_plants.push_back(plant);
       continue;
     }
     const float squared = WrappedDistanceSquared(*this, plant->position);
+    if (!measured) {
+      for (size_t k = 0; k < kRememberedPlants; ++k) knownSquared[k] = WrappedDistanceSquared(*this, known_plants[k]->position);
+      farthestSquared = LargestSquare(knownSquared);
+      measured = true;
+    }
+    // RootGreater needs a remembered square above the offer's. (A longer list, which only a
+    // hand-made world holds, is searched in full.)
+    if (known_plants.size() == kRememberedPlants && squared >= farthestSquared) continue;
+    if (remembered()) continue;
     for (size_t k = 0; k < known_plants.size(); ++k) {
-      if (RootGreater(squaredOfKnown(k), squared)) {
+      const float knownK =
+          k < kRememberedPlants ? knownSquared[k] : WrappedDistanceSquared(*this, known_plants[k]->position);
+      if (RootGreater(knownK, squared)) {
         known_plants[k] = plant;
-        if (k < kRememberedPlants) knownSquared[k] = squared;
+        if (k < kRememberedPlants) {
+          knownSquared[k] = squared;
+          farthestSquared = LargestSquare(knownSquared);
+        }
         break;
       }
     }
